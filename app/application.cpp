@@ -1,0 +1,57 @@
+#include "application.h"
+
+#include "errorbox.h"
+#include "form.h"
+#include "keys.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+
+const QString kSongTi = QStringLiteral("宋体");
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+namespace {
+
+void mapDesignFonts()
+{
+    const QStringList cjk = {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
+                             QStringLiteral("AR PL UMing CN")};
+    QFont::insertSubstitutions(kSongTi, cjk);
+    QFont::insertSubstitutions(QStringLiteral("SimSun"), cjk);
+    QFont::insertSubstitutions(kSansSerif,
+                               QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")} + cjk);
+}
+
+} // namespace
+
+QFont designFont(const QString &family, int pixelSize, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    mapDesignFonts();
+    // MS Sans Serif 8 point, the windows' default font.
+    setFont(designFont(kSansSerif, 11));
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
+        QPointer<QObject> target(receiver);
+        auto *form = qobject_cast<TForm *>(static_cast<QWidget *>(receiver)->window());
+        if (form && form->KeyPreview) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            guarded([&] { form->FormKeyDown(virtualKeyCode(key), key->modifiers()); });
+            if (!target)
+                return true;
+        }
+    }
+    bool handled = false;
+    guarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}

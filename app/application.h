@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object: shows errors that escape an event in the error box, hands every
+// key to the key handler of a window with key preview first, and maps the Windows font names
+// the windows are designed in to installed fonts.
+class Application : public QApplication
+{
+public:
+    Application(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// Font of the given family and pixel size; the families are the windows' design names.
+QFont designFont(const QString &family, int pixelSize, bool bold = false);
+extern const QString kSongTi;      // 宋体
+extern const QString kSansSerif;   // MS Sans Serif

@@ -1,0 +1,11 @@
+#include "application.h"
+#include "startup.h"
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    createWindowSet();
+    const int code = runMessageLoop(app);
+    destroyWindowSet();
+    return code;
+}

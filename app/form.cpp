@@ -1,0 +1,83 @@
+#include "form.h"
+
+#include "errorbox.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <vector>
+
+TForm::TForm(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void TForm::FormKeyDown(int, Qt::KeyboardModifiers) {}
+
+void TForm::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm::setLook(const Look &look)
+{
+    Qt::WindowFlags flags = Qt::Window;
+    if (look.frame == Frame::None)
+        flags |= Qt::FramelessWindowHint;
+    else if (look.closeButtonOnly)
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint;
+    if (look.onTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+    setWindowTitle(look.caption);
+    if (look.frame == Frame::Sizeable)
+        resize(look.size);
+    else
+        setFixedSize(look.size);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    centreOnScreen();
+}
+
+void TForm::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+QSize clientOfOuterSize(int width, int height)
+{
+    // A sizeable frame is 4 pixels a side and the caption bar 19 pixels high.
+    return QSize(width - 8, height - 8 - 19);
+}
+
+namespace {
+std::vector<QPointer<QObject>> &adopted()
+{
+    static std::vector<QPointer<QObject>> windows;
+    return windows;
+}
+} // namespace
+
+void adoptWindow(QObject *window)
+{
+    adopted().emplace_back(window);
+}
+
+void destroyAdoptedWindows()
+{
+    auto &windows = adopted();
+    while (!windows.empty()) {
+        QPointer<QObject> last = windows.back();
+        windows.pop_back();
+        delete last.data();
+    }
+}
+
+void runCreateHandler(TForm *form)
+{
+    guarded([form] { form->FormCreate(); });
+}

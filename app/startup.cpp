@@ -1,0 +1,41 @@
+#include "startup.h"
+
+#include "../data/F_ado.h"
+#include "../forms/F_dtjq.h"
+#include "../forms/F_jtbz.h"
+#include "../forms/F_jxjs.h"
+#include "../forms/F_main.h"
+#include "../forms/F_xccx.h"
+#include "application.h"
+#include "errorbox.h"
+
+void createWindowSet()
+{
+    QGuiApplication::setApplicationName(kApplicationTitle);
+    createForm(exam::main);
+    createForm(exam::jtbz);
+    createForm(exam::jxjs);
+    createForm(exam::xccx);
+    exam::ado = new Tado();
+    adoptWindow(exam::ado);
+    guarded([] { exam::ado->DataModuleCreate(); });
+    createForm(exam::dtjq);
+}
+
+int runMessageLoop(Application &app)
+{
+    exam::main->Show();
+    return app.exec();
+}
+
+void destroyWindowSet()
+{
+    destroyAdoptedWindows();
+    exam::main = nullptr;
+    exam::jtbz = nullptr;
+    exam::jxjs = nullptr;
+    exam::xccx = nullptr;
+    exam::ado = nullptr;
+    exam::dtjq = nullptr;
+    exam::connstr.clear();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Largest picture accepted, checked from the file header before any pixel memory is taken.
+constexpr int kMaxPictureSide = 8192;
+constexpr qint64 kMaxPicturePixels = 24 * 1024 * 1024;
+constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
+
+// Loads a picture by its extension: JPEG (.jpg, .jpeg, .jpe) through libjpeg, Windows bitmap
+// (.bmp) through Qt. Throws ExamError naming the file when it is missing, of another kind,
+// corrupt or truncated, or larger than the bounds above.
+QImage loadPicture(const QString &path);
+
+// The same for JPEG data already in memory; `name` is used in error texts.
+QImage decodeJpeg(const QByteArray &data, const QString &name);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+class PictureBox;
+class TableObject;
+class TextLabel;
+
+// The steps that put one question on screen, shared by every window that shows questions.
+// Each works on the shared table objects as the windows leave them.
+namespace card {
+
+using OptionLabels = std::array<TextLabel *, 4>;
+
+// Moves `subject` to its first row, then forward by currentNo - 1 rows; returns the question
+// id of that row.
+int positionSubject(TableObject &subject, int currentNo);
+
+// "第N题", a blank line, then the question text.
+void showNumberAndText(TextLabel *note, int number, const QString &subtitle);
+
+// The explanation, empty when it is null or "NULL".
+void showExplanation(TextLabel *info, const TableObject &subject);
+
+// The picture from the program folder's upload/ folder, or no picture for "NULL".
+void showPicture(PictureBox *pic, const QString &subpic);
+
+// A true/false question uses rows A and B only.
+void showRowsByType(const OptionLabels &rows, int typeId);
+
+// The options of question `subid` in rows A to D, the correct one red and marked "√";
+// options past the fourth are not shown.
+void showOptionsAndKey(TableObject &options, int subid, const OptionLabels &rows);
+
+// Puts "subid=N" on the options table, filtering on, at its first row.
+void filterOptions(TableObject &options, int subid);
+
+// The whole card as the browsers show it: question currentNo of `subject` as filtered and
+// ordered now.
+struct Controls {
+    TextLabel *note = nullptr;
+    PictureBox *pic = nullptr;
+    OptionLabels lb{};
+    TextLabel *info = nullptr;
+};
+void showQuestion(const Controls &controls, TableObject &subject, TableObject &options,
+                  int currentNo);
+
+} // namespace card

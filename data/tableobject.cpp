@@ -1,0 +1,441 @@
+#include "tableobject.h"
+
+#include "connection.h"
+#include "errors.h"
+#include "sqlfile.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <algorithm>
+
+namespace {
+
+QString quoted(const QString &identifier)
+{
+    QString s = identifier;
+    s.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+} // namespace
+
+TableObject::TableObject(const QString &tableName) : m_tableName(tableName) {}
+
+TableObject::~TableObject() = default;
+
+void TableObject::open()
+{
+    if (m_file)
+        return;
+    std::unique_ptr<SqlFile> file(openQuestionBank(m_connectionString));
+    QSqlQuery find = file->prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
+                                                  "'table' AND lower(name) = lower(?)"));
+    find.addBindValue(m_tableName);
+    file->run(find);
+    if (!find.next())
+        throw ExamError(QStringLiteral("“%1”不是题库文件：其中没有数据表“%2”。")
+                            .arg(file->path(), m_tableName));
+    m_tableName = find.value(0).toString();
+    m_file = std::move(file);
+    try {
+        load();
+        m_filter = m_filtered ? FilterExpression::parse(m_filterText, m_columns) : FilterExpression();
+        m_order = parseOrder(m_sortText, m_columns);
+    } catch (...) {
+        close();
+        throw;
+    }
+    rebuildView(-1);
+    first();
+}
+
+void TableObject::load()
+{
+    QSqlQuery q = m_file->prepare(
+        QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(quoted(m_tableName)),
+        QStringLiteral("无法读取数据表“%1”").arg(m_tableName));
+    q.setForwardOnly(true);
+    m_file->run(q);
+    const QSqlRecord record = q.record();
+    QStringList names;
+    for (int i = 1; i < record.count(); ++i)
+        names.append(record.fieldName(i));
+    m_columns = ColumnSet(names);
+    m_stride = int(names.size());
+    m_cells.clear();
+    m_rowids.clear();
+    while (q.next()) {
+        m_rowids.append(q.value(0).toLongLong());
+        for (int c = 1; c <= m_stride; ++c)
+            m_cells.append(Value::fromVariant(q.value(c)));
+    }
+    if (m_indexField.isEmpty())
+        return;
+    const int key = columnIndex(m_indexField);
+    QVector<int> order(m_rowids.size());
+    for (int i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return compareValues(rowAt(a)[key], rowAt(b)[key]) < 0;
+    });
+    QVector<Value> cells;
+    QVector<qint64> rowids;
+    cells.reserve(m_cells.size());
+    rowids.reserve(m_rowids.size());
+    for (int row : order) {
+        rowids.append(m_rowids.at(row));
+        for (int c = 0; c < m_stride; ++c)
+            cells.append(rowAt(row)[c]);
+    }
+    m_cells = std::move(cells);
+    m_rowids = std::move(rowids);
+}
+
+void TableObject::close()
+{
+    m_file.reset();
+    m_cells.clear();
+    m_rowids.clear();
+    m_view.clear();
+    m_state = State::Browse;
+    m_pos = 0;
+    m_eof = m_bof = true;
+}
+
+void TableObject::requireOpen() const
+{
+    if (!m_file)
+        throw ExamError(QStringLiteral("数据表“%1”尚未打开。").arg(m_tableName));
+}
+
+void TableObject::rebuildView(int keepRow)
+{
+    m_view.clear();
+    const int rows = int(m_rowids.size());
+    m_view.reserve(rows);
+    for (int row = 0; row < rows; ++row) {
+        if (m_filter.matches(rowAt(row)))
+            m_view.append(row);
+    }
+    if (!m_order.isEmpty()) {
+        std::stable_sort(m_view.begin(), m_view.end(), [this](int a, int b) {
+            const Value *ra = rowAt(a);
+            const Value *rb = rowAt(b);
+            for (const SortKey &key : m_order) {
+                const int c = compareValues(ra[key.column], rb[key.column]);
+                if (c != 0)
+                    return key.descending ? c > 0 : c < 0;
+            }
+            return false;
+        });
+    }
+    if (keepRow >= 0) {
+        const int at = int(m_view.indexOf(keepRow));
+        if (at >= 0) {
+            m_pos = at;
+            m_eof = m_bof = false;
+            return;
+        }
+    }
+    m_pos = std::clamp(m_pos, 0, std::max(0, int(m_view.size()) - 1));
+    m_eof = m_bof = m_view.isEmpty();
+}
+
+void TableObject::setFilter(const QString &text)
+{
+    if (m_file && m_filtered) {
+        browseMode();
+        m_filter = FilterExpression::parse(text, m_columns);
+        m_filterText = text;
+        rebuildView(-1);
+        first();
+        return;
+    }
+    m_filterText = text;
+}
+
+void TableObject::setFiltered(bool on)
+{
+    if (!m_file) {
+        m_filtered = on;
+        return;
+    }
+    browseMode();
+    m_filter = on ? FilterExpression::parse(m_filterText, m_columns) : FilterExpression();
+    m_filtered = on;
+    rebuildView(-1);
+    first();
+}
+
+void TableObject::setSort(const QString &order)
+{
+    if (!m_file) {
+        m_sortText = order;
+        return;
+    }
+    browseMode();
+    m_order = parseOrder(order, m_columns);
+    m_sortText = order;
+    rebuildView(-1);
+    first();
+}
+
+void TableObject::first()
+{
+    browseMode();
+    m_pos = 0;
+    m_eof = m_view.isEmpty();
+    m_bof = true;
+}
+
+int TableObject::moveBy(int n)
+{
+    browseMode();
+    if (m_view.isEmpty()) {
+        m_eof = m_bof = true;
+        return 0;
+    }
+    const int from = m_pos;
+    const int last = int(m_view.size()) - 1;
+    const qint64 target = qint64(m_pos) + n;
+    m_eof = m_bof = false;
+    if (target > last) {
+        m_pos = last;
+        m_eof = true;
+    } else if (target < 0) {
+        m_pos = 0;
+        m_bof = true;
+    } else {
+        m_pos = int(target);
+    }
+    return m_pos - from;
+}
+
+void TableObject::setRecNo(int recNo)
+{
+    requireOpen();
+    browseMode();
+    if (recNo < 1 || recNo > m_view.size())
+        throw ExamError(QStringLiteral("数据表“%1”中没有第 %2 条记录（共 %3 条）。")
+                            .arg(m_tableName)
+                            .arg(recNo)
+                            .arg(m_view.size()));
+    m_pos = recNo - 1;
+    m_eof = m_bof = false;
+}
+
+bool TableObject::locate(const QString &column, const QVariant &value)
+{
+    requireOpen();
+    browseMode();
+    const int c = columnIndex(column);
+    const Value wanted = Value::fromVariant(value);
+    for (int i = 0; i < m_view.size(); ++i) {
+        const Value &cell = rowAt(m_view.at(i))[c];
+        if (!cell.isNull() && compareValues(cell, wanted) == 0) {
+            m_pos = i;
+            m_eof = m_bof = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+int TableObject::columnIndex(const QString &column) const
+{
+    const int c = m_columns.indexOf(column);
+    if (c < 0)
+        throw ExamError(QStringLiteral("数据表“%1”中没有列“%2”。").arg(m_tableName, column));
+    return c;
+}
+
+const Value *TableObject::currentRow() const
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        return m_buffer.constData();
+    if (m_view.isEmpty())
+        throw ExamError(QStringLiteral("数据表“%1”没有当前记录。").arg(m_tableName));
+    return rowAt(m_view.at(m_pos));
+}
+
+Value TableObject::value(const QString &column) const
+{
+    const int c = columnIndex(column);
+    return currentRow()[c];
+}
+
+bool TableObject::isNull(const QString &column) const
+{
+    return value(column).isNull();
+}
+
+qint64 TableObject::asInteger(const QString &column) const
+{
+    const Value v = value(column);
+    if (v.isNull())
+        throw ExamError(QStringLiteral("数据表“%1”的列“%2”是空值，不能作为整数读取。")
+                            .arg(m_tableName, column));
+    qint64 out = 0;
+    if (!v.toInteger(&out))
+        throw ExamError(QStringLiteral("“%1”不是有效的整数（数据表“%2”的列“%3”）。")
+                            .arg(v.toText(), m_tableName, column));
+    return out;
+}
+
+QString TableObject::asText(const QString &column) const
+{
+    return value(column).toText();
+}
+
+void TableObject::append()
+{
+    requireOpen();
+    browseMode();
+    m_buffer = QVector<Value>(m_stride);
+    m_changed = QVector<bool>(m_stride, false);
+    m_state = State::Insert;
+}
+
+void TableObject::edit()
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        return;
+    const Value *row = currentRow();
+    m_buffer = QVector<Value>(row, row + m_stride);
+    m_changed = QVector<bool>(m_stride, false);
+    m_state = State::Edit;
+}
+
+void TableObject::setValue(const QString &column, const QVariant &value)
+{
+    const int c = columnIndex(column);
+    if (m_state == State::Browse)
+        throw ExamError(QStringLiteral("数据表“%1”不在编辑状态，不能修改列“%2”。")
+                            .arg(m_tableName, column));
+    m_buffer[c] = Value::fromVariant(value);
+    m_changed[c] = true;
+}
+
+void TableObject::post()
+{
+    const State state = m_state;
+    m_state = State::Browse;
+    if (state == State::Insert)
+        insertRow();
+    else if (state == State::Edit)
+        updateRow();
+}
+
+void TableObject::cancel()
+{
+    m_state = State::Browse;
+}
+
+// Moving away from a row that is being edited or appended stores it first.
+void TableObject::browseMode()
+{
+    if (m_state != State::Browse)
+        post();
+}
+
+void TableObject::insertRow()
+{
+    QStringList names, marks;
+    QVariantList values;
+    for (int c = 0; c < m_stride; ++c) {
+        if (!m_changed.at(c))
+            continue;
+        names.append(quoted(m_columns.name(c)));
+        marks.append(QStringLiteral("?"));
+        values.append(m_buffer.at(c).toVariant());
+    }
+    const QString sql =
+        names.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_tableName))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(quoted(m_tableName), names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    QSqlQuery q(m_file->database());
+    if (!q.prepare(sql))
+        writeFailed(q.lastError().text());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        writeFailed(q.lastError().text());
+    const qint64 rowid = q.lastInsertId().toLongLong();
+    const int row = int(m_rowids.size());
+    m_rowids.append(rowid);
+    m_cells.resize(m_cells.size() + m_stride);
+    reloadRow(row, rowid);
+    rebuildView(row);
+}
+
+void TableObject::updateRow()
+{
+    const int row = m_view.at(m_pos);
+    QStringList sets;
+    QVariantList values;
+    for (int c = 0; c < m_stride; ++c) {
+        if (!m_changed.at(c))
+            continue;
+        sets.append(quoted(m_columns.name(c)) + QStringLiteral(" = ?"));
+        values.append(m_buffer.at(c).toVariant());
+    }
+    if (sets.isEmpty())
+        return;
+    QSqlQuery q(m_file->database());
+    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                       .arg(quoted(m_tableName), sets.join(QLatin1Char(',')))))
+        writeFailed(q.lastError().text());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    q.addBindValue(m_rowids.at(row));
+    if (!q.exec())
+        writeFailed(q.lastError().text());
+    if (q.numRowsAffected() < 1)
+        writeFailed(QStringLiteral("该记录已不在数据库中"));
+    std::copy(m_buffer.cbegin(), m_buffer.cend(), rowAt(row));
+    rebuildView(row);
+}
+
+// Reads an appended row back, so the columns it did not set show their defaults.
+void TableObject::reloadRow(int row, qint64 rowid)
+{
+    QSqlQuery q(m_file->database());
+    q.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(m_tableName)));
+    q.addBindValue(rowid);
+    if (!q.exec() || !q.next())
+        writeFailed(q.lastError().text());
+    for (int c = 0; c < m_stride; ++c)
+        rowAt(row)[c] = Value::fromVariant(q.value(c));
+}
+
+void TableObject::deleteRecord()
+{
+    requireOpen();
+    browseMode();
+    if (m_view.isEmpty())
+        throw ExamError(QStringLiteral("数据表“%1”没有可删除的记录。").arg(m_tableName));
+    const int row = m_view.at(m_pos);
+    QSqlQuery q(m_file->database());
+    q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_tableName)));
+    q.addBindValue(m_rowids.at(row));
+    if (!q.exec())
+        writeFailed(q.lastError().text());
+    m_rowids.remove(row);
+    m_cells.remove(qsizetype(row) * m_stride, m_stride);
+    const int pos = m_pos;
+    rebuildView(-1);
+    m_pos = std::min(pos, std::max(0, int(m_view.size()) - 1));
+    m_eof = m_bof = m_view.isEmpty();
+}
+
+void TableObject::writeFailed(const QString &detail) const
+{
+    QString why = detail.trimmed();
+    if (why.contains(QLatin1String("readonly"), Qt::CaseInsensitive))
+        why = QStringLiteral("题库文件是只读的（%1）").arg(why);
+    throw ExamError(QStringLiteral("无法写入数据表“%1”：%2").arg(m_tableName, why));
+}

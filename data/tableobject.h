@@ -1,0 +1,109 @@
+#pragma once
+
+#include "expression.h"
+#include "value.h"
+
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class SqlFile;
+
+// A whole table opened by name and held in memory, with a filter, an order, a current row
+// and 1-based record numbers counted within the filtered, ordered rows. Changes are written
+// to the database file at once, row by row.
+class TableObject
+{
+public:
+    explicit TableObject(const QString &tableName = {});
+    ~TableObject();
+    TableObject(const TableObject &) = delete;
+    TableObject &operator=(const TableObject &) = delete;
+
+    void setConnectionString(const QString &connectionString) { m_connectionString = connectionString; }
+    QString connectionString() const { return m_connectionString; }
+    void setTableName(const QString &name) { m_tableName = name; }
+    QString tableName() const { return m_tableName; }
+    // Opens the table in ascending order of this column, as if on its index.
+    void setIndexFieldName(const QString &column) { m_indexField = column; }
+
+    void open();
+    void close();
+    bool isOpen() const { return m_file != nullptr; }
+
+    // While the filter is off a new text waits; switching it on applies it.
+    void setFilter(const QString &text);
+    QString filter() const { return m_filterText; }
+    void setFiltered(bool on);
+    bool filtered() const { return m_filtered; }
+    void setSort(const QString &order);
+    QString sort() const { return m_sortText; }
+
+    void first();
+    void next() { moveBy(1); }
+    // Moves by n rows, stopping at the first or last row; returns the rows actually moved.
+    int moveBy(int n);
+    bool eof() const { return m_eof; }
+    bool bof() const { return m_bof; }
+    int recordCount() const { return int(m_view.size()); }
+    // 0 when there is no row.
+    int recNo() const { return m_view.isEmpty() ? 0 : m_pos + 1; }
+    void setRecNo(int recNo);
+    bool locate(const QString &column, const QVariant &value);
+
+    bool isNull(const QString &column) const;
+    qint64 asInteger(const QString &column) const;
+    QString asText(const QString &column) const;
+    Value value(const QString &column) const;
+
+    void append();
+    void edit();
+    void setValue(const QString &column, const QVariant &value);
+    void post();
+    void cancel();
+    void deleteRecord();
+    bool isEditing() const { return m_state != State::Browse; }
+
+    const ColumnSet &columns() const { return m_columns; }
+
+private:
+    enum class State { Browse, Edit, Insert };
+
+    void requireOpen() const;
+    void load();
+    void rebuildView(int keepRow);
+    int columnIndex(const QString &column) const;
+    const Value *currentRow() const;
+    Value *rowAt(int row) { return m_cells.data() + qsizetype(row) * m_stride; }
+    const Value *rowAt(int row) const { return m_cells.data() + qsizetype(row) * m_stride; }
+    void browseMode();
+    void insertRow();
+    void updateRow();
+    void reloadRow(int row, qint64 rowid);
+    [[noreturn]] void writeFailed(const QString &detail) const;
+
+    QString m_connectionString;
+    QString m_tableName;
+    QString m_indexField;
+    std::unique_ptr<SqlFile> m_file;
+
+    ColumnSet m_columns;
+    int m_stride = 0;
+    QVector<Value> m_cells;   // rows of m_stride cells, in base order
+    QVector<qint64> m_rowids; // database row of each loaded row
+
+    QString m_filterText;
+    bool m_filtered = false;
+    FilterExpression m_filter;
+    QString m_sortText;
+    QVector<SortKey> m_order;
+    QVector<int> m_view; // loaded rows shown, filtered and ordered
+
+    int m_pos = 0;
+    bool m_eof = true;
+    bool m_bof = true;
+
+    State m_state = State::Browse;
+    QVector<Value> m_buffer;
+    QVector<bool> m_changed;
+};

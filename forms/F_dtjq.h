@@ -1,0 +1,15 @@
+#pragma once
+
+#include "../app/form.h"
+
+// The answering-tips page.
+class Tdtjq : public TForm
+{
+    Q_OBJECT
+public:
+    Tdtjq();
+};
+
+namespace exam {
+extern Tdtjq *dtjq;
+}

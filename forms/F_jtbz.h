@@ -1,0 +1,15 @@
+#pragma once
+
+#include "../app/form.h"
+
+// The traffic-signs page.
+class Tjtbz : public TForm
+{
+    Q_OBJECT
+public:
+    Tjtbz();
+};
+
+namespace exam {
+extern Tjtbz *jtbz;
+}
