@@ -77,6 +77,16 @@ void destroyAdoptedWindows()
     }
 }
 
+QList<QObject *> adoptedWindows()
+{
+    QList<QObject *> out;
+    for (const QPointer<QObject> &window : adopted()) {
+        if (window)
+            out.append(window.data());
+    }
+    return out;
+}
+
 void runCreateHandler(TForm *form)
 {
     guarded([form] { form->FormCreate(); });

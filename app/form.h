@@ -40,6 +40,8 @@ QSize clientOfOuterSize(int width, int height);
 // The application owns every window and destroys them at the end of the run.
 void adoptWindow(QObject *window);
 void destroyAdoptedWindows();
+// The windows the application owns, in the order they were created.
+QList<QObject *> adoptedWindows();
 
 // Runs a window's creation handler through the error box.
 void runCreateHandler(TForm *form);

@@ -36,6 +36,12 @@ int mainKeyboardCode(int key)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return vk::Return;
+    case Qt::Key_Shift:
+        return vk::Shift;
+    case Qt::Key_Control:
+        return vk::Control;
+    case Qt::Key_Alt:
+        return vk::Menu;
     case Qt::Key_Escape:
         return vk::Escape;
     case Qt::Key_Space:
@@ -60,8 +66,6 @@ int mainKeyboardCode(int key)
         return vk::Insert;
     case Qt::Key_Delete:
         return vk::Delete;
-    case Qt::Key_Asterisk:
-        return vk::Multiply;
     default:
         return 0;
     }

@@ -8,6 +8,9 @@ class QKeyEvent;
 namespace vk {
 enum : int {
     Return = 13,
+    Shift = 16,
+    Control = 17,
+    Menu = 18,
     Escape = 27,
     Space = 32,
     PageUp = 33,

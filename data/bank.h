@@ -46,6 +46,11 @@ void writeBankDatabase(const Bank &bank, const QString &path, quint32 sourceHash
 // The source hash stored in a bank database, or nothing when the file is not one.
 std::optional<quint32> storedSourceHash(const QString &path);
 
+// Builds a program folder's data.mdb, Security.mdw and upload/ from the bank source. An
+// existing data.mdb built from the same source is kept with its answer sheet; returns
+// whether data.mdb was written anew.
+bool buildBank(const QString &sourceFolder, const QString &programFolder);
+
 // The database user of every question bank.
 extern const QString kBankUser;
 extern const QString kBankPassword;

@@ -1,0 +1,117 @@
+#include "testsupport.h"
+
+#include "data/connection.h"
+#include "data/programfolder.h"
+#include "data/workgroup.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+Bank sampleBank(int categories, int trueFalse, int choice)
+{
+    Bank bank;
+    for (int s = 1; s <= categories; ++s) {
+        BankCategory c;
+        c.sortId = s;
+        c.name = QStringLiteral("分类%1").arg(s);
+        c.scale[0] = 10;
+        c.scale[1] = s == 1 ? 0 : 10;
+        c.scale[2] = 5;
+        bank.categories.append(c);
+        for (int n = 1; n <= trueFalse + choice; ++n) {
+            BankQuestion q;
+            q.subId = s * 1000 + n;
+            q.sortId = s;
+            q.typeId = n <= trueFalse ? 1 : 2;
+            q.errorTimes = (n * 37 + s * 11) % 50;
+            q.text = QStringLiteral("试题%1").arg(q.subId);
+            if (n % 3 == 0)
+                q.picture = n % 2 ? QStringLiteral("p%1.bmp").arg(q.subId)
+                                  : QStringLiteral("p%1.jpg").arg(q.subId);
+            if (n % 5 != 0)
+                q.info = n % 7 == 0 ? QStringLiteral("NULL") : QStringLiteral("解析%1").arg(q.subId);
+            if (q.typeId == 1) {
+                q.options = {{QStringLiteral("正确"), n % 2 == 1}, {QStringLiteral("错误"), n % 2 == 0}};
+            } else {
+                for (int k = 0; k < 4; ++k)
+                    q.options.append({QStringLiteral("选项%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
+            }
+            bank.questions.append(q);
+        }
+    }
+    return bank;
+}
+
+ProgramFolder::ProgramFolder(const Bank &bank)
+{
+    writeBankDatabase(bank, file(QStringLiteral("data.mdb")), 1);
+    workgroup::create(file(QStringLiteral("Security.mdw")), kBankUser, kBankPassword);
+    writePictures(bank);
+}
+
+QString ProgramFolder::connectionString() const
+{
+    return buildConnectionString(path());
+}
+
+void ProgramFolder::activate() const
+{
+    setProgramFolder(path());
+}
+
+void ProgramFolder::writePictures(const Bank &bank) const
+{
+    QDir(path()).mkpath(QStringLiteral("upload"));
+    for (const BankQuestion &q : bank.questions) {
+        if (q.picture.isEmpty())
+            continue;
+        const QString target = file(QStringLiteral("upload/") + q.picture);
+        if (q.picture.endsWith(QLatin1String(".bmp"))) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::blue);
+            image.save(target, "BMP");
+        } else {
+            QFile out(target);
+            out.open(QIODevice::WriteOnly);
+            out.write(jpegBytes(60, 40));
+        }
+    }
+}
+
+BoxAnswers::BoxAnswers()
+{
+    m_previous = msgbox::setHandler([this](const msgbox::Request &request) {
+        m_shown.append(request);
+        if (m_answers.empty())
+            return request.buttons == msgbox::Buttons::YesNo ? msgbox::Answer::No : msgbox::Answer::Ok;
+        const msgbox::Answer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    });
+}
+
+BoxAnswers::~BoxAnswers()
+{
+    msgbox::setHandler(m_previous);
+}
+
+QStringList BoxAnswers::texts() const
+{
+    QStringList out;
+    for (const msgbox::Request &r : m_shown)
+        out.append(r.text);
+    return out;
+}
+
+QByteArray jpegBytes(int width, int height, const QColor &color)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/application.h"
+#include "app/messagebox.h"
+#include "data/bank.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+
+// Runs a test class with the program's own application object.
+#define EXAM_TEST_MAIN(TestClass)                                                                  \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"             \
+                                                                        : qgetenv("QT_QPA_PLATFORM")); \
+        Application app(argc, argv);                                                               \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+// A small bank: per category, `trueFalse` true/false and `choice` multiple-choice questions.
+// Question ids are sortId * 1000 + n; every third question of a category has a picture.
+Bank sampleBank(int categories = 3, int trueFalse = 4, int choice = 6);
+
+// A program folder of its own holding a question bank, its workgroup file and pictures.
+class ProgramFolder
+{
+public:
+    explicit ProgramFolder(const Bank &bank = sampleBank());
+
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString file(const QString &name) const { return path() + name; }
+    QString connectionString() const;
+    // Makes the program use this folder.
+    void activate() const;
+    // A good JPEG and BMP under upload/ for the questions' pictures.
+    void writePictures(const Bank &bank) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Answers the program's modal boxes in the order given and records what they said.
+class BoxAnswers
+{
+public:
+    BoxAnswers();
+    ~BoxAnswers();
+
+    void queue(msgbox::Answer answer) { m_answers.push_back(answer); }
+    const QList<msgbox::Request> &shown() const { return m_shown; }
+    QStringList texts() const;
+
+private:
+    std::deque<msgbox::Answer> m_answers;
+    QList<msgbox::Request> m_shown;
+    msgbox::Handler m_previous;
+};
+
+// A JPEG of the given size and colour, encoded by Qt (not by the loader under test).
+QByteArray jpegBytes(int width, int height, const QColor &color = Qt::red);
