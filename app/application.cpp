@@ -10,16 +10,18 @@
 const QString kSongTi = QStringLiteral("宋体");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
-namespace {
+namespace
+{
 
 void mapDesignFonts()
 {
-    const QStringList cjk = {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
-                             QStringLiteral("AR PL UMing CN")};
+    const QStringList cjk = {QStringLiteral("WenQuanYi Zen Hei"),
+                             QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UMing CN")};
     QFont::insertSubstitutions(kSongTi, cjk);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), cjk);
-    QFont::insertSubstitutions(kSansSerif,
-                               QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")} + cjk);
+    QFont::insertSubstitutions(
+        kSansSerif,
+        QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")} + cjk);
 }
 
 } // namespace
@@ -47,8 +49,7 @@ bool Application::notify(QObject *receiver, QEvent *event)
         if (form && form->KeyPreview) {
             const auto *key = static_cast<QKeyEvent *>(event);
             guarded([&] { form->FormKeyDown(virtualKeyCode(key), key->modifiers()); });
-            if (!target)
-                return true;
+            if (!target) return true;
         }
     }
     bool handled = false;

@@ -11,11 +11,24 @@ QColor windowsColor(int value)
     return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
 }
 
-namespace syscolor {
-QColor highlight() { return QColor(0, 120, 215); }
-QColor gradientActiveCaption() { return QColor(185, 209, 234); }
-QColor windowText() { return QColor(0, 0, 0); }
-QColor silver() { return QColor(192, 192, 192); }
+namespace syscolor
+{
+QColor highlight()
+{
+    return QColor(0, 120, 215);
+}
+QColor gradientActiveCaption()
+{
+    return QColor(185, 209, 234);
+}
+QColor windowText()
+{
+    return QColor(0, 0, 0);
+}
+QColor silver()
+{
+    return QColor(192, 192, 192);
+}
 } // namespace syscolor
 
 TextLabel::TextLabel(QWidget *parent, const QRect &geometry, const QString &caption)
@@ -78,8 +91,7 @@ void PictureBox::setPicture(const QImage &image)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_image.isNull())
-        return;
+    if (m_image.isNull()) return;
     QPainter painter(this);
     switch (m_fit) {
     case Fit::Stretch:
@@ -87,8 +99,8 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawImage(rect(), m_image);
         break;
     case Fit::Centre:
-        painter.drawImage(QPoint((width() - m_image.width()) / 2, (height() - m_image.height()) / 2),
-                          m_image);
+        painter.drawImage(
+            QPoint((width() - m_image.width()) / 2, (height() - m_image.height()) / 2), m_image);
         break;
     case Fit::TopLeft:
         painter.drawImage(QPoint(0, 0), m_image);

@@ -8,7 +8,8 @@
 QColor windowsColor(int value);
 
 // The system colours the windows are drawn in (Windows defaults).
-namespace syscolor {
+namespace syscolor
+{
 QColor highlight();
 QColor gradientActiveCaption();
 QColor windowText();

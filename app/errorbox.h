@@ -21,7 +21,6 @@ template <class F> void guarded(F &&handler)
 template <class Sender, class Signal, class Receiver>
 void onEvent(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*handler)())
 {
-    QObject::connect(sender, signal, receiver, [receiver, handler] {
-        guarded([&] { (receiver->*handler)(); });
-    });
+    QObject::connect(sender, signal, receiver,
+                     [receiver, handler] { guarded([&] { (receiver->*handler)(); }); });
 }

@@ -27,7 +27,7 @@ protected:
         Frame frame = Frame::None;
         bool closeButtonOnly = false;
         bool onTop = true;
-        QSize size;          // client area
+        QSize size; // client area
         QString caption;
     };
     void setLook(const Look &look);

@@ -3,8 +3,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace msgbox {
-namespace {
+namespace msgbox
+{
+namespace
+{
 
 Answer showOnScreen(const Request &request)
 {

@@ -2,8 +2,10 @@
 
 #include <QDesktopServices>
 
-namespace shell {
-namespace {
+namespace shell
+{
+namespace
+{
 std::function<void(const QUrl &)> &opener()
 {
     static std::function<void(const QUrl &)> open = [](const QUrl &url) {
@@ -21,8 +23,7 @@ void openUrl(const QUrl &url)
 std::function<void(const QUrl &)> setOpener(std::function<void(const QUrl &)> open)
 {
     auto previous = opener();
-    if (open)
-        opener() = std::move(open);
+    if (open) opener() = std::move(open);
     return previous;
 }
 } // namespace shell

@@ -3,7 +3,8 @@
 #include "connection.h"
 #include "programfolder.h"
 
-namespace exam {
+namespace exam
+{
 Tado *ado = nullptr;
 QString connstr;
 } // namespace exam

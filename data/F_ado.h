@@ -20,7 +20,8 @@ public:
     void DataModuleCreate();
 };
 
-namespace exam {
+namespace exam
+{
 extern Tado *ado;
 // The one connection string of the run; empty until the data module builds it.
 extern QString connstr;

@@ -11,7 +11,8 @@
 const QString kBankUser = QStringLiteral("examuser");
 const QString kBankPassword = QStringLiteral("qxbtrmwlnpa");
 
-namespace {
+namespace
+{
 
 // Marks a database as a question bank of this program ("EXAM").
 constexpr qint32 kApplicationId = 0x4558414d;
@@ -45,15 +46,18 @@ void writeCategories(SqlFile &db, const Bank &bank)
 
 void writeQuestions(SqlFile &db, const Bank &bank)
 {
-    QSqlQuery subject = db.prepare(QStringLiteral("INSERT INTO subject VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery subject =
+        db.prepare(QStringLiteral("INSERT INTO subject VALUES (?, ?, ?, ?, ?, ?, ?)"));
     QSqlQuery option = db.prepare(QStringLiteral("INSERT INTO options VALUES (?, ?, ?, ?)"));
     for (const BankQuestion &question : bank.questions) {
         subject.addBindValue(question.subId);
         subject.addBindValue(question.text);
-        subject.addBindValue(question.picture.isEmpty() ? QStringLiteral("NULL") : question.picture);
+        subject.addBindValue(question.picture.isEmpty() ? QStringLiteral("NULL")
+                                                        : question.picture);
         subject.addBindValue(question.typeId);
         subject.addBindValue(question.sortId);
-        subject.addBindValue(question.info ? QVariant(*question.info) : QVariant(QMetaType(QMetaType::QString)));
+        subject.addBindValue(question.info ? QVariant(*question.info)
+                                           : QVariant(QMetaType(QMetaType::QString)));
         subject.addBindValue(question.errorTimes);
         db.run(subject);
         for (int k = 0; k < question.options.size(); ++k) {
@@ -91,18 +95,15 @@ void writeBankDatabase(const Bank &bank, const QString &path, quint32 sourceHash
 
 std::optional<quint32> storedSourceHash(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
+    if (!QFileInfo(path).isFile()) return std::nullopt;
     try {
         SqlFile db(path, SqlFile::ReadOnly);
         QSqlQuery q = db.prepare(QStringLiteral("PRAGMA application_id"));
         db.run(q);
-        if (!q.next() || q.value(0).toInt() != kApplicationId)
-            return std::nullopt;
+        if (!q.next() || q.value(0).toInt() != kApplicationId) return std::nullopt;
         QSqlQuery v = db.prepare(QStringLiteral("PRAGMA user_version"));
         db.run(v);
-        if (!v.next())
-            return std::nullopt;
+        if (!v.next()) return std::nullopt;
         return quint32(v.value(0).toLongLong());
     } catch (const ExamError &) {
         return std::nullopt;

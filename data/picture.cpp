@@ -11,7 +11,8 @@
 
 #include <jpeglib.h>
 
-namespace {
+namespace
+{
 
 struct JpegError {
     jpeg_error_mgr mgr;
@@ -29,15 +30,13 @@ void jpegErrorExit(j_common_ptr cinfo)
 // A warning (a truncated file, data after the end) means the picture is damaged.
 void jpegWarning(j_common_ptr cinfo, int level)
 {
-    if (level < 0)
-        (*cinfo->err->error_exit)(cinfo);
+    if (level < 0) (*cinfo->err->error_exit)(cinfo);
 }
 
 enum class JpegResult { Ok, Corrupt, TooLarge };
 
 // Kept free of C++ objects with destructors: libjpeg reports errors by longjmp.
-JpegResult decodeJpegInto(const unsigned char *data, unsigned long size, QImage *out,
-                          char *reason)
+JpegResult decodeJpegInto(const unsigned char *data, unsigned long size, QImage *out, char *reason)
 {
     jpeg_decompress_struct cinfo;
     JpegError err;
@@ -98,8 +97,7 @@ QString kindOf(const QString &path)
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ||
         suffix == QLatin1String("jpe"))
         return QStringLiteral("jpeg");
-    if (suffix == QLatin1String("bmp"))
-        return QStringLiteral("bmp");
+    if (suffix == QLatin1String("bmp")) return QStringLiteral("bmp");
     return {};
 }
 
@@ -110,8 +108,7 @@ QImage loadBitmap(const QByteArray &data, const QString &path)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     const QSize size = reader.size();
-    if (!size.isValid())
-        throw ExamError(QStringLiteral("图片“%1”已损坏，无法读取。").arg(path));
+    if (!size.isValid()) throw ExamError(QStringLiteral("图片“%1”已损坏，无法读取。").arg(path));
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
         qint64(size.width()) * size.height() > kMaxPicturePixels)
         throw ExamError(QStringLiteral("图片“%1”太大（%2 x %3 像素），拒绝读取。")
@@ -120,7 +117,8 @@ QImage loadBitmap(const QByteArray &data, const QString &path)
                             .arg(size.height()));
     QImage image = reader.read();
     if (image.isNull())
-        throw ExamError(QStringLiteral("图片“%1”已损坏，无法读取：%2").arg(path, reader.errorString()));
+        throw ExamError(
+            QStringLiteral("图片“%1”已损坏，无法读取：%2").arg(path, reader.errorString()));
     return image;
 }
 
@@ -130,15 +128,14 @@ QImage decodeJpeg(const QByteArray &data, const QString &name)
 {
     QImage image;
     char reason[JMSG_LENGTH_MAX] = {};
-    const auto result =
-        decodeJpegInto(reinterpret_cast<const unsigned char *>(data.constData()),
-                       (unsigned long)data.size(), &image, reason);
+    const auto result = decodeJpegInto(reinterpret_cast<const unsigned char *>(data.constData()),
+                                       (unsigned long)data.size(), &image, reason);
     if (result == JpegResult::TooLarge)
         throw ExamError(QStringLiteral("图片“%1”太大（%2 像素），拒绝读取。")
                             .arg(name, QString::fromLatin1(reason)));
     if (result == JpegResult::Corrupt)
-        throw ExamError(QStringLiteral("图片“%1”已损坏，无法读取：%2")
-                            .arg(name, QString::fromLatin1(reason)));
+        throw ExamError(
+            QStringLiteral("图片“%1”已损坏，无法读取：%2").arg(name, QString::fromLatin1(reason)));
     return image;
 }
 
@@ -146,14 +143,14 @@ QImage loadPicture(const QString &path)
 {
     const QString kind = kindOf(path);
     if (kind.isEmpty())
-        throw ExamError(QStringLiteral("不支持图片“%1”的格式，只能显示 JPEG 和 BMP 图片。").arg(path));
+        throw ExamError(
+            QStringLiteral("不支持图片“%1”的格式，只能显示 JPEG 和 BMP 图片。").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ExamError(QStringLiteral("找不到图片“%1”。").arg(path));
     if (file.size() > kMaxPictureFileBytes)
         throw ExamError(QStringLiteral("图片“%1”太大，拒绝读取。").arg(path));
     const QByteArray data = file.readAll();
-    if (data.isEmpty())
-        throw ExamError(QStringLiteral("图片“%1”是空文件。").arg(path));
+    if (data.isEmpty()) throw ExamError(QStringLiteral("图片“%1”是空文件。").arg(path));
     return kind == QLatin1String("jpeg") ? decodeJpeg(data, path) : loadBitmap(data, path);
 }

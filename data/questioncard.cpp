@@ -5,8 +5,10 @@
 #include "programfolder.h"
 #include "tableobject.h"
 
-namespace card {
-namespace {
+namespace card
+{
+namespace
+{
 constexpr int kRed = 255;
 constexpr int kBlack = 0;
 const QString kNoValue = QStringLiteral("NULL");
@@ -38,8 +40,9 @@ void showPicture(PictureBox *pic, const QString &subpic)
         return;
     }
     // A picture name is a file inside upload/, never a path out of it.
-    if (subpic.isEmpty() || subpic.contains(QLatin1Char('/')) || subpic.contains(QLatin1Char('\\')) ||
-        subpic == QLatin1String("..") || subpic == QLatin1String("."))
+    if (subpic.isEmpty() || subpic.contains(QLatin1Char('/')) ||
+        subpic.contains(QLatin1Char('\\')) || subpic == QLatin1String("..") ||
+        subpic == QLatin1String("."))
         throw ExamError(QStringLiteral("图片名“%1”无效。").arg(subpic));
     pic->loadFromFile(programFolder() + QStringLiteral("upload/") + subpic);
     pic->show();
@@ -63,12 +66,10 @@ void showOptionsAndKey(TableObject &options, int subid, const OptionLabels &rows
 {
     filterOptions(options, subid);
     for (int k = 0; !options.eof(); ++k, options.next()) {
-        if (k >= int(rows.size()))
-            continue;
+        if (k >= int(rows.size())) continue;
         const bool key = options.asInteger(QStringLiteral("iskey")) == 1;
         QString text = options.asText(QStringLiteral("optcontent"));
-        if (key)
-            text += kKeyMark;
+        if (key) text += kKeyMark;
         rows[k]->setFontColor(key ? kRed : kBlack);
         rows[k]->setCaption(text);
     }

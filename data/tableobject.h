@@ -20,7 +20,10 @@ public:
     TableObject(const TableObject &) = delete;
     TableObject &operator=(const TableObject &) = delete;
 
-    void setConnectionString(const QString &connectionString) { m_connectionString = connectionString; }
+    void setConnectionString(const QString &connectionString)
+    {
+        m_connectionString = connectionString;
+    }
     QString connectionString() const { return m_connectionString; }
     void setTableName(const QString &name) { m_tableName = name; }
     QString tableName() const { return m_tableName; }

@@ -8,8 +8,10 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 
-namespace workgroup {
-namespace {
+namespace workgroup
+{
+namespace
+{
 
 constexpr int kRounds = 2000;
 
@@ -49,15 +51,16 @@ void verify(const QString &path, const QString &user, const QString &password)
     if (!QFileInfo(path).isFile())
         throw ExamError(QStringLiteral("找不到工作组信息文件“%1”。").arg(path));
     SqlFile file(path, SqlFile::ReadOnly);
-    QSqlQuery q = file.prepare(QStringLiteral("SELECT salt, hash, rounds FROM users WHERE name = ?"),
-                               QStringLiteral("“%1”不是有效的工作组信息文件").arg(path));
+    QSqlQuery q =
+        file.prepare(QStringLiteral("SELECT salt, hash, rounds FROM users WHERE name = ?"),
+                     QStringLiteral("“%1”不是有效的工作组信息文件").arg(path));
     q.addBindValue(user);
     file.run(q);
-    if (!q.next())
-        throw ExamError(wrongUser(user));
+    if (!q.next()) throw ExamError(wrongUser(user));
     const QByteArray salt = q.value(0).toByteArray();
     const int rounds = q.value(2).toInt();
-    if (rounds < 1 || rounds > 1000000 || stretch(salt, password, rounds) != q.value(1).toByteArray())
+    if (rounds < 1 || rounds > 1000000 ||
+        stretch(salt, password, rounds) != q.value(1).toByteArray())
         throw ExamError(wrongUser(user));
 }
 

@@ -1,10 +1,12 @@
 #include "F_dtjq.h"
 
-namespace exam {
+namespace exam
+{
 Tdtjq *dtjq = nullptr;
 }
 
 Tdtjq::Tdtjq()
 {
-    setLook({Frame::Sizeable, true, false, clientOfOuterSize(827, 594), QStringLiteral("禾川信息科技有限公司答题技巧")});
+    setLook({Frame::Sizeable, true, false, clientOfOuterSize(827, 594),
+             QStringLiteral("禾川信息科技有限公司答题技巧")});
 }

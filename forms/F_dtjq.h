@@ -10,6 +10,7 @@ public:
     Tdtjq();
 };
 
-namespace exam {
+namespace exam
+{
 extern Tdtjq *dtjq;
 }

@@ -1,10 +1,12 @@
 #include "F_jtbz.h"
 
-namespace exam {
+namespace exam
+{
 Tjtbz *jtbz = nullptr;
 }
 
 Tjtbz::Tjtbz()
 {
-    setLook({Frame::Single, true, true, QSize(821, 560), QStringLiteral("禾川信息科技驾驶员理论模拟考试系统")});
+    setLook({Frame::Single, true, true, QSize(821, 560),
+             QStringLiteral("禾川信息科技驾驶员理论模拟考试系统")});
 }

@@ -10,6 +10,7 @@ public:
     Tjtbz();
 };
 
-namespace exam {
+namespace exam
+{
 extern Tjtbz *jtbz;
 }

@@ -1,10 +1,12 @@
 #include "F_jxjs.h"
 
-namespace exam {
+namespace exam
+{
 Tjxjs *jxjs = nullptr;
 }
 
 Tjxjs::Tjxjs()
 {
-    setLook({Frame::Sizeable, false, true, clientOfOuterSize(837, 590), QStringLiteral("禾川信息科技驾驶员理论模拟考试系统")});
+    setLook({Frame::Sizeable, false, true, clientOfOuterSize(837, 590),
+             QStringLiteral("禾川信息科技驾驶员理论模拟考试系统")});
 }

@@ -10,6 +10,7 @@ public:
     Tjxjs();
 };
 
-namespace exam {
+namespace exam
+{
 extern Tjxjs *jxjs;
 }

@@ -45,6 +45,7 @@ private:
     PictureBox *menuButton(int top, const QString &picture, void (Tmain::*click)());
 };
 
-namespace exam {
+namespace exam
+{
 extern Tmain *main;
 }

@@ -1,6 +1,7 @@
 #include "F_xccx.h"
 
-namespace exam {
+namespace exam
+{
 Txccx *xccx = nullptr;
 }
 

@@ -10,6 +10,7 @@ public:
     Txccx();
 };
 
-namespace exam {
+namespace exam
+{
 extern Txccx *xccx;
 }

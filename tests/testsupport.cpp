@@ -31,12 +31,15 @@ Bank sampleBank(int categories, int trueFalse, int choice)
                 q.picture = n % 2 ? QStringLiteral("p%1.bmp").arg(q.subId)
                                   : QStringLiteral("p%1.jpg").arg(q.subId);
             if (n % 5 != 0)
-                q.info = n % 7 == 0 ? QStringLiteral("NULL") : QStringLiteral("解析%1").arg(q.subId);
+                q.info =
+                    n % 7 == 0 ? QStringLiteral("NULL") : QStringLiteral("解析%1").arg(q.subId);
             if (q.typeId == 1) {
-                q.options = {{QStringLiteral("正确"), n % 2 == 1}, {QStringLiteral("错误"), n % 2 == 0}};
+                q.options = {{QStringLiteral("正确"), n % 2 == 1},
+                             {QStringLiteral("错误"), n % 2 == 0}};
             } else {
                 for (int k = 0; k < 4; ++k)
-                    q.options.append({QStringLiteral("选项%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
+                    q.options.append(
+                        {QStringLiteral("选项%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
             }
             bank.questions.append(q);
         }
@@ -65,8 +68,7 @@ void ProgramFolder::writePictures(const Bank &bank) const
 {
     QDir(path()).mkpath(QStringLiteral("upload"));
     for (const BankQuestion &q : bank.questions) {
-        if (q.picture.isEmpty())
-            continue;
+        if (q.picture.isEmpty()) continue;
         const QString target = file(QStringLiteral("upload/") + q.picture);
         if (q.picture.endsWith(QLatin1String(".bmp"))) {
             QImage image(40, 30, QImage::Format_RGB32);
@@ -85,7 +87,8 @@ BoxAnswers::BoxAnswers()
     m_previous = msgbox::setHandler([this](const msgbox::Request &request) {
         m_shown.append(request);
         if (m_answers.empty())
-            return request.buttons == msgbox::Buttons::YesNo ? msgbox::Answer::No : msgbox::Answer::Ok;
+            return request.buttons == msgbox::Buttons::YesNo ? msgbox::Answer::No
+                                                             : msgbox::Answer::Ok;
         const msgbox::Answer answer = m_answers.front();
         m_answers.pop_front();
         return answer;

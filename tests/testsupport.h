@@ -13,8 +13,8 @@
 #define EXAM_TEST_MAIN(TestClass)                                                                  \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"             \
-                                                                        : qgetenv("QT_QPA_PLATFORM")); \
+        qputenv("QT_QPA_PLATFORM",                                                                 \
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));  \
         Application app(argc, argv);                                                               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

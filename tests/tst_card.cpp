@@ -6,14 +6,16 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // 130 true/false questions in category 1 (so position 125 exists), then a category of
 // choice questions with some odd ones: two keys, five options, no explanation.
 Bank cardBank()
 {
     Bank bank;
-    bank.categories = {{1, QStringLiteral("判断"), {50, 50, 50}}, {2, QStringLiteral("选择"), {50, 50, 50}}};
+    bank.categories = {{1, QStringLiteral("判断"), {50, 50, 50}},
+                       {2, QStringLiteral("选择"), {50, 50, 50}}};
     for (int n = 1; n <= 130; ++n) {
         BankQuestion q;
         q.subId = n;
@@ -36,7 +38,8 @@ Bank cardBank()
         q.options = options;
         bank.questions.append(q);
     };
-    choice(501, {{"甲", false}, {"乙", false}, {"丙", true}, {"丁", false}}, QStringLiteral("NULL"));
+    choice(501, {{"甲", false}, {"乙", false}, {"丙", true}, {"丁", false}},
+           QStringLiteral("NULL"));
     choice(502, {{"一", true}, {"二", false}, {"三", true}, {"四", false}}, std::nullopt);
     choice(503, {{"A1", false}, {"B1", false}, {"C1", false}, {"D1", true}, {"E1", true}},
            QStringLiteral("很长的解析"));
@@ -177,7 +180,8 @@ private slots:
         } catch (const ExamError &e) {
             QVERIFY2(e.message().contains(QStringLiteral("p2.jpg")), qPrintable(e.message()));
         }
-        QVERIFY_THROWS_EXCEPTION(ExamError, card::showPicture(m_card.pic, QStringLiteral("../data.mdb")));
+        QVERIFY_THROWS_EXCEPTION(ExamError,
+                                 card::showPicture(m_card.pic, QStringLiteral("../data.mdb")));
         QVERIFY_THROWS_EXCEPTION(ExamError, card::showPicture(m_card.pic, QString()));
     }
 

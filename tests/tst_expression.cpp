@@ -2,10 +2,12 @@
 #include "data/expression.h"
 #include "testsupport.h"
 
-namespace {
+namespace
+{
 
-const ColumnSet kColumns({QStringLiteral("subId"), QStringLiteral("sortId"), QStringLiteral("typeId"),
-                          QStringLiteral("info"), QStringLiteral("errorTimes")});
+const ColumnSet kColumns({QStringLiteral("subId"), QStringLiteral("sortId"),
+                          QStringLiteral("typeId"), QStringLiteral("info"),
+                          QStringLiteral("errorTimes")});
 
 QVector<Value> row(qint64 subId, qint64 sortId, qint64 typeId, const Value &info, qint64 errors)
 {
@@ -52,7 +54,8 @@ private slots:
         QTest::newRow("or") << "sortId=4 or typeId=1" << true;
         QTest::newRow("and binds tighter than or") << "sortId=4 and typeId=2 or subId=12" << true;
         QTest::newRow("parentheses change it") << "sortId=4 and (typeId=2 or subId=12)" << false;
-        QTest::newRow("keywords and names ignore case") << "SORTID=3 AND TypeID=1 Or SUBID=0" << true;
+        QTest::newRow("keywords and names ignore case")
+            << "SORTID=3 AND TypeID=1 Or SUBID=0" << true;
         QTest::newRow("quoted text") << "info='解析'" << true;
         QTest::newRow("quoted number against integer column") << "subId='12'" << true;
         QTest::newRow("bracketed name") << "[errorTimes]>=40" << true;
@@ -120,7 +123,7 @@ private slots:
 
         QVERIFY(parseOrder(QString(), kColumns).isEmpty());
         for (const QString &bad : {QStringLiteral("nosuch"), QStringLiteral("subId,"),
-                                  QStringLiteral("subId DESC DESC"), QStringLiteral("subId; x")}) {
+                                   QStringLiteral("subId DESC DESC"), QStringLiteral("subId; x")}) {
             const QString message = errorOf([&] { parseOrder(bad, kColumns); });
             QVERIFY2(message.contains(QStringLiteral("“%1”").arg(bad)), qPrintable(message));
         }
@@ -132,7 +135,8 @@ private slots:
         QVERIFY(compareValues(Value::integer(2), Value::integer(10)) < 0);
         QVERIFY(compareValues(Value::text(QStringLiteral("10")), Value::integer(9)) > 0);
         QVERIFY(compareValues(Value::integer(5), Value::text(QStringLiteral("a"))) < 0);
-        QCOMPARE(compareValues(Value::text(QStringLiteral("ab")), Value::text(QStringLiteral("AB"))), 0);
+        QCOMPARE(
+            compareValues(Value::text(QStringLiteral("ab")), Value::text(QStringLiteral("AB"))), 0);
     }
 };
 

@@ -1,7 +1,7 @@
+#include "data/F_ado.h"
 #include "data/bank.h"
 #include "data/connection.h"
 #include "data/errors.h"
-#include "data/F_ado.h"
 #include "data/programfolder.h"
 #include "data/sqlfile.h"
 #include "data/tableobject.h"
@@ -13,7 +13,8 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 
-namespace {
+namespace
+{
 
 QString openError(const QString &connectionString, const QString &table = QStringLiteral("subject"))
 {
@@ -34,7 +35,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-QString bankSourceError(const QString &questions, const QString &sort = QStringLiteral("1|a|100|100|100\n"))
+QString bankSourceError(const QString &questions,
+                        const QString &sort = QStringLiteral("1|a|100|100|100\n"))
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("questions"));
@@ -57,9 +59,10 @@ private slots:
     void connectionStringHasItsPiecesInOrder()
     {
         const QString cs = buildConnectionString(QStringLiteral("/opt/exam/"));
-        QCOMPARE(cs, QStringLiteral("Provider=SQLite;Data Source=/opt/exam/data.mdb;Mode=ReadWrite;"
-                                    "Persist Security Info=False;Password=qxbtrmwlnpa;User ID=examuser;"
-                                    "SQLite:System database=/opt/exam/Security.mdw"));
+        QCOMPARE(cs,
+                 QStringLiteral("Provider=SQLite;Data Source=/opt/exam/data.mdb;Mode=ReadWrite;"
+                                "Persist Security Info=False;Password=qxbtrmwlnpa;User ID=examuser;"
+                                "SQLite:System database=/opt/exam/Security.mdw"));
         const ConnectionString parsed(cs);
         QCOMPARE(parsed.dataSource(), QStringLiteral("/opt/exam/data.mdb"));
         QCOMPARE(parsed.userId(), QStringLiteral("examuser"));
@@ -72,7 +75,8 @@ private slots:
         ProgramFolder folder;
         QFile::remove(folder.file(QStringLiteral("data.mdb")));
         const QString message = openError(folder.connectionString());
-        QVERIFY2(message.contains(QStringLiteral("找不到题库文件")) && message.contains(QStringLiteral("data.mdb")),
+        QVERIFY2(message.contains(QStringLiteral("找不到题库文件")) &&
+                     message.contains(QStringLiteral("data.mdb")),
                  qPrintable(message));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("data.mdb"))));
     }
@@ -90,9 +94,11 @@ private slots:
     {
         ProgramFolder folder;
         QString cs = folder.connectionString();
-        QString message = openError(QString(cs).replace(QStringLiteral("qxbtrmwlnpa"), QStringLiteral("qxbtrmwlnpb")));
+        QString message = openError(
+            QString(cs).replace(QStringLiteral("qxbtrmwlnpa"), QStringLiteral("qxbtrmwlnpb")));
         QVERIFY2(message.contains(QStringLiteral("用户名或密码无效")), qPrintable(message));
-        message = openError(QString(cs).replace(QStringLiteral("examuser"), QStringLiteral("guest")));
+        message =
+            openError(QString(cs).replace(QStringLiteral("examuser"), QStringLiteral("guest")));
         QVERIFY2(message.contains(QStringLiteral("用户名或密码无效")), qPrintable(message));
         QVERIFY(openError(cs).isEmpty());
     }
@@ -122,7 +128,8 @@ private slots:
             other.exec(QStringLiteral("CREATE TABLE people (name TEXT)"));
         }
         message = openError(folder.connectionString());
-        QVERIFY2(message.contains(QStringLiteral("不是题库文件")) && message.contains(QStringLiteral("subject")),
+        QVERIFY2(message.contains(QStringLiteral("不是题库文件")) &&
+                     message.contains(QStringLiteral("subject")),
                  qPrintable(message));
 
         writeFile(folder.file(QStringLiteral("Security.mdw")), "not a workgroup file");
@@ -170,19 +177,27 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("expected");
-        const QString ok = QStringLiteral("id: 1\nsort: 1\ntype: 判断\nerrors: 3\nq: 题\n+ 正确\n- 错误\n");
+        const QString ok =
+            QStringLiteral("id: 1\nsort: 1\ntype: 判断\nerrors: 3\nq: 题\n+ 正确\n- 错误\n");
         QTest::newRow("valid") << ok << QString();
-        QTest::newRow("two keys") << QString(ok).replace(QStringLiteral("- 错误"), QStringLiteral("+ 错误"))
+        QTest::newRow("two keys") << QString(ok).replace(QStringLiteral("- 错误"),
+                                                         QStringLiteral("+ 错误"))
                                   << QStringLiteral("a.txt:1");
-        QTest::newRow("three options") << ok + QStringLiteral("- 不知道\n") << QStringLiteral("应有 2 个选项");
-        QTest::newRow("unknown type") << QString(ok).replace(QStringLiteral("判断"), QStringLiteral("问答"))
-                                      << QStringLiteral("a.txt:3");
-        QTest::newRow("duplicate id") << ok + QStringLiteral("\n") + ok << QStringLiteral("a.txt:9");
-        QTest::newRow("unknown category") << QString(ok).replace(QStringLiteral("sort: 1"), QStringLiteral("sort: 7"))
-                                          << QStringLiteral("分类编号 7");
-        QTest::newRow("missing picture") << ok + QStringLiteral("pic: none.jpg\n") << QStringLiteral("none.jpg");
-        QTest::newRow("missing key line") << QString(ok).replace(QStringLiteral("errors: 3\n"), QString())
-                                          << QStringLiteral("errors");
+        QTest::newRow("three options")
+            << ok + QStringLiteral("- 不知道\n") << QStringLiteral("应有 2 个选项");
+        QTest::newRow("unknown type")
+            << QString(ok).replace(QStringLiteral("判断"), QStringLiteral("问答"))
+            << QStringLiteral("a.txt:3");
+        QTest::newRow("duplicate id")
+            << ok + QStringLiteral("\n") + ok << QStringLiteral("a.txt:9");
+        QTest::newRow("unknown category")
+            << QString(ok).replace(QStringLiteral("sort: 1"), QStringLiteral("sort: 7"))
+            << QStringLiteral("分类编号 7");
+        QTest::newRow("missing picture")
+            << ok + QStringLiteral("pic: none.jpg\n") << QStringLiteral("none.jpg");
+        QTest::newRow("missing key line")
+            << QString(ok).replace(QStringLiteral("errors: 3\n"), QString())
+            << QStringLiteral("errors");
         QTest::newRow("bad line") << ok + QStringLiteral("whatever\n") << QStringLiteral("a.txt:8");
     }
 

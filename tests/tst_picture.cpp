@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QImage>
 
-namespace {
+namespace
+{
 
 QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
@@ -48,11 +49,13 @@ class PictureTest : public QObject
 private slots:
     void decodesJpegWithItsColours()
     {
-        const QString path = write(m_dir, QStringLiteral("a.JPG"), jpegBytes(60, 40, QColor(200, 30, 40)));
+        const QString path =
+            write(m_dir, QStringLiteral("a.JPG"), jpegBytes(60, 40, QColor(200, 30, 40)));
         const QImage image = loadPicture(path);
         QCOMPARE(image.size(), QSize(60, 40));
         const QColor pixel = image.pixelColor(30, 20);
-        QVERIFY(qAbs(pixel.red() - 200) < 8 && qAbs(pixel.green() - 30) < 8 && qAbs(pixel.blue() - 40) < 8);
+        QVERIFY(qAbs(pixel.red() - 200) < 8 && qAbs(pixel.green() - 30) < 8 &&
+                qAbs(pixel.blue() - 40) < 8);
     }
 
     void decodesGreyscaleJpeg()
@@ -97,11 +100,12 @@ private slots:
         QTest::newRow("zero bytes") << "empty.jpg" << QByteArray() << "空文件";
         QTest::newRow("not a jpeg") << "text.jpg" << QByteArray("hello, world") << "已损坏";
         QTest::newRow("truncated") << "cut.jpg" << good.left(good.size() / 2) << "已损坏";
-        QTest::newRow("garbage after header") << "noise.jpg" << good.left(200) + QByteArray(500, '\x5a')
-                                              << "已损坏";
+        QTest::newRow("garbage after header")
+            << "noise.jpg" << good.left(200) + QByteArray(500, '\x5a') << "已损坏";
         QTest::newRow("bomb header") << "bomb.jpg" << withClaimedSize(good, 30000, 30000) << "太大";
         QTest::newRow("wide header") << "wide.jpg" << withClaimedSize(good, 65000, 16) << "太大";
-        QTest::newRow("broken bitmap") << "broken.bmp" << QByteArray("BM\x10\0\0\0garbage", 15) << "已损坏";
+        QTest::newRow("broken bitmap")
+            << "broken.bmp" << QByteArray("BM\x10\0\0\0garbage", 15) << "已损坏";
         QTest::newRow("other kind") << "pic.gif" << QByteArray("GIF89a") << "不支持";
     }
 
@@ -117,7 +121,8 @@ private slots:
     void missingFile()
     {
         const QString message = loadError(m_dir.filePath(QStringLiteral("gone.jpg")));
-        QVERIFY2(message.contains(QStringLiteral("找不到")) && message.contains(QStringLiteral("gone.jpg")),
+        QVERIFY2(message.contains(QStringLiteral("找不到")) &&
+                     message.contains(QStringLiteral("gone.jpg")),
                  qPrintable(message));
     }
 

@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QProcess>
 
-namespace {
+namespace
+{
 
 // Starts the built program from `workingDir`, lets it run for a moment and returns what it
 // wrote to standard error.
@@ -16,8 +17,7 @@ QString runFrom(const QString &program, const QString &workingDir)
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(env);
     process.start(program, {});
-    if (!process.waitForStarted(5000))
-        return QStringLiteral("did not start");
+    if (!process.waitForStarted(5000)) return QStringLiteral("did not start");
     process.waitForFinished(2500);
     const bool stillRunning = process.state() == QProcess::Running;
     process.kill();
@@ -36,7 +36,8 @@ private slots:
     {
         QTemporaryDir elsewhere;
         const QString err = runFrom(QStringLiteral(EXAM_PROGRAM_FOLDER "/exam"), elsewhere.path());
-        QVERIFY2(!err.contains(QStringLiteral("驾驶员理论考试系统：")) && !err.startsWith(QStringLiteral("exited")),
+        QVERIFY2(!err.contains(QStringLiteral("驾驶员理论考试系统：")) &&
+                     !err.startsWith(QStringLiteral("exited")),
                  qPrintable(err));
     }
 
@@ -49,7 +50,8 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(EXAM_PROGRAM_FOLDER "/exam"), copy));
         QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::ExeOwner);
         const QString err = runFrom(copy, QStringLiteral(EXAM_PROGRAM_FOLDER));
-        QVERIFY2(err.contains(QStringLiteral("找不到题库文件")) && err.contains(alone.path()), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("找不到题库文件")) && err.contains(alone.path()),
+                 qPrintable(err));
         QVERIFY(!QFile::exists(alone.filePath(QStringLiteral("data.mdb"))));
     }
 };

@@ -3,8 +3,8 @@
 #include "app/keys.h"
 #include "app/shell.h"
 #include "app/startup.h"
-#include "data/errors.h"
 #include "data/F_ado.h"
+#include "data/errors.h"
 #include "forms/F_dtjq.h"
 #include "forms/F_jtbz.h"
 #include "forms/F_jxjs.h"
@@ -18,7 +18,8 @@
 #include <QTimer>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // A window whose handlers fail, and which counts the keys it previews.
 class ProbeForm : public TForm
@@ -39,8 +40,7 @@ public:
     void FormKeyDown(int key, Qt::KeyboardModifiers) override
     {
         keys.append(key);
-        if (key == vk::Divide)
-            throw ExamError(QStringLiteral("按键失败"));
+        if (key == vk::Divide) throw ExamError(QStringLiteral("按键失败"));
     }
     void buttonClick() { throw ExamError(QStringLiteral("点击失败")); }
 
@@ -65,8 +65,7 @@ class StartupTest : public QObject
     void start(bool withBank = true)
     {
         m_folder = std::make_unique<ProgramFolder>();
-        if (!withBank)
-            QFile::remove(m_folder->file(QStringLiteral("data.mdb")));
+        if (!withBank) QFile::remove(m_folder->file(QStringLiteral("data.mdb")));
         m_folder->activate();
         m_boxes = std::make_unique<BoxAnswers>();
         createWindowSet();
@@ -77,8 +76,7 @@ class StartupTest : public QObject
     {
         QList<QWidget *> out;
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible())
-                out.append(w);
+            if (w->isVisible()) out.append(w);
         }
         return out;
     }
@@ -101,7 +99,7 @@ private slots:
     {
         start();
         const QList<QObject *> expected = {exam::main, exam::jtbz, exam::jxjs,
-                                           exam::xccx, exam::ado, exam::dtjq};
+                                           exam::xccx, exam::ado,  exam::dtjq};
         QCOMPARE(adoptedWindows(), expected);
         QCOMPARE(visibleWindows(), QList<QWidget *>{exam::main});
         QVERIFY(m_boxes->shown().isEmpty());
@@ -164,7 +162,8 @@ private slots:
     {
         start();
         const QList<QPair<void (Tmain::*)(), QWidget *>> pages = {
-            {&Tmain::Image10Click, exam::dtjq}, {&Tmain::Image4Click, exam::jtbz},
+            {&Tmain::Image10Click, exam::dtjq},
+            {&Tmain::Image4Click, exam::jtbz},
             {&Tmain::Image5Click, exam::jxjs}};
         for (const auto &[click, window] : pages) {
             (exam::main->*click)();
@@ -209,7 +208,8 @@ private slots:
         start();
         m_boxes->queue(msgbox::Answer::Yes);
         bool timedOut = false;
-        QTimer::singleShot(0, exam::main, [] { QTest::mouseClick(exam::main->Image3, Qt::LeftButton); });
+        QTimer::singleShot(0, exam::main,
+                           [] { QTest::mouseClick(exam::main->Image3, Qt::LeftButton); });
         QTimer::singleShot(5000, qApp, [&] {
             timedOut = true;
             qApp->quit();
@@ -271,7 +271,8 @@ private slots:
         QTest::keyClick(probe->edit, Qt::Key_Asterisk, Qt::KeypadModifier | Qt::ShiftModifier);
         const QList<int> expected = {101, 13, 13, 110, 110, 107, 109, 96, 105, 16, 106};
         QCOMPARE(probe->keys, expected);
-        QVERIFY2(probe->edit->text().startsWith(QStringLiteral("5")), qPrintable(probe->edit->text()));
+        QVERIFY2(probe->edit->text().startsWith(QStringLiteral("5")),
+                 qPrintable(probe->edit->text()));
         destroyAdoptedWindows();
     }
 };

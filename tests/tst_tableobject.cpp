@@ -4,7 +4,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 QString errorOf(const std::function<void()> &f)
 {
@@ -28,8 +29,7 @@ class TableObjectTest : public QObject
     {
         auto table = std::make_unique<TableObject>(name);
         table->setConnectionString(m_folder->connectionString());
-        if (!index.isEmpty())
-            table->setIndexFieldName(index);
+        if (!index.isEmpty()) table->setIndexFieldName(index);
         table->open();
         return table;
     }
@@ -120,8 +120,7 @@ private slots:
             const qint64 errors = subject->asInteger(QStringLiteral("errorTimes"));
             const qint64 id = subject->asInteger(QStringLiteral("subId"));
             QVERIFY(errors <= previous);
-            if (errors == previous)
-                QVERIFY2(id > previousId, "ties keep the index order");
+            if (errors == previous) QVERIFY2(id > previousId, "ties keep the index order");
             previous = errors;
             previousId = id;
         }
@@ -150,7 +149,8 @@ private slots:
         QVERIFY(subject->isNull(QStringLiteral("info")));
         QCOMPARE(subject->asText(QStringLiteral("info")), QString());
         QString message = errorOf([&] { subject->asInteger(QStringLiteral("info")); });
-        QVERIFY2(message.contains(QStringLiteral("空值")) && message.contains(QStringLiteral("info")),
+        QVERIFY2(message.contains(QStringLiteral("空值")) &&
+                     message.contains(QStringLiteral("info")),
                  qPrintable(message));
         message = errorOf([&] { subject->asText(QStringLiteral("nosuch")); });
         QVERIFY2(message.contains(QStringLiteral("nosuch")), qPrintable(message));

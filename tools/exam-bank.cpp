@@ -12,7 +12,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 int usage()
 {
@@ -27,11 +28,10 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     try {
-        if (args.size() == 3 && args.at(0) == QLatin1String("build"))
-            {
+        if (args.size() == 3 && args.at(0) == QLatin1String("build")) {
             const bool rewritten = buildBank(args.at(1), args.at(2));
             std::printf("%s\n", rewritten ? "data.mdb 已按题库源文件重新生成"
-                                           : "data.mdb 已是最新，保留了答题记录");
+                                          : "data.mdb 已是最新，保留了答题记录");
             return 0;
         }
     } catch (const ExamError &e) {
