@@ -10,8 +10,7 @@
 const QString kSongTi = QStringLiteral("宋体");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
-namespace
-{
+namespace {
 
 void mapDesignFonts()
 {
@@ -49,7 +48,8 @@ bool Application::notify(QObject *receiver, QEvent *event)
         if (form && form->KeyPreview) {
             const auto *key = static_cast<QKeyEvent *>(event);
             guarded([&] { form->FormKeyDown(virtualKeyCode(key), key->modifiers()); });
-            if (!target) return true;
+            if (!target)
+                return true;
         }
     }
     bool handled = false;

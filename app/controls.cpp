@@ -11,8 +11,7 @@ QColor windowsColor(int value)
     return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
 }
 
-namespace syscolor
-{
+namespace syscolor {
 QColor highlight()
 {
     return QColor(0, 120, 215);
@@ -91,7 +90,8 @@ void PictureBox::setPicture(const QImage &image)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_image.isNull()) return;
+    if (m_image.isNull())
+        return;
     QPainter painter(this);
     switch (m_fit) {
     case Fit::Stretch:

@@ -8,8 +8,7 @@
 QColor windowsColor(int value);
 
 // The system colours the windows are drawn in (Windows defaults).
-namespace syscolor
-{
+namespace syscolor {
 QColor highlight();
 QColor gradientActiveCaption();
 QColor windowText();

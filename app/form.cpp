@@ -28,7 +28,8 @@ void TForm::setLook(const Look &look)
     else if (look.closeButtonOnly)
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint;
-    if (look.onTop) flags |= Qt::WindowStaysOnTopHint;
+    if (look.onTop)
+        flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
     setWindowTitle(look.caption);
     if (look.frame == Frame::Sizeable)
@@ -53,8 +54,7 @@ QSize clientOfOuterSize(int width, int height)
     return QSize(width - 8, height - 8 - 19);
 }
 
-namespace
-{
+namespace {
 std::vector<QPointer<QObject>> &adopted()
 {
     static std::vector<QPointer<QObject>> windows;
@@ -81,7 +81,8 @@ QList<QObject *> adoptedWindows()
 {
     QList<QObject *> out;
     for (const QPointer<QObject> &window : adopted()) {
-        if (window) out.append(window.data());
+        if (window)
+            out.append(window.data());
     }
     return out;
 }

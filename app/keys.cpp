@@ -2,12 +2,12 @@
 
 #include <QKeyEvent>
 
-namespace
-{
+namespace {
 
 int keypadCode(int key)
 {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return vk::Numpad0 + (key - Qt::Key_0);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return vk::Numpad0 + (key - Qt::Key_0);
     switch (key) {
     case Qt::Key_Asterisk:
         return vk::Multiply;
@@ -76,7 +76,8 @@ int mainKeyboardCode(int key)
 int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     if (modifiers & Qt::KeypadModifier) {
-        if (const int code = keypadCode(qtKey)) return code;
+        if (const int code = keypadCode(qtKey))
+            return code;
     }
     return mainKeyboardCode(qtKey);
 }

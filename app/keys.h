@@ -5,8 +5,7 @@
 class QKeyEvent;
 
 // Key codes as the windows' key handlers see them (the exam-room terminal's keypad codes).
-namespace vk
-{
+namespace vk {
 enum : int {
     Return = 13,
     Shift = 16,

@@ -3,10 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace msgbox
-{
-namespace
-{
+namespace msgbox {
+namespace {
 
 Answer showOnScreen(const Request &request)
 {

@@ -4,8 +4,7 @@
 #include <functional>
 
 // Every modal box of the program goes through here, so a test can answer it.
-namespace msgbox
-{
+namespace msgbox {
 
 enum class Icon { None, Information, Question, Warning, Stop };
 enum class Buttons { Ok, YesNo };

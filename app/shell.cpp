@@ -2,10 +2,8 @@
 
 #include <QDesktopServices>
 
-namespace shell
-{
-namespace
-{
+namespace shell {
+namespace {
 std::function<void(const QUrl &)> &opener()
 {
     static std::function<void(const QUrl &)> open = [](const QUrl &url) {
@@ -23,7 +21,8 @@ void openUrl(const QUrl &url)
 std::function<void(const QUrl &)> setOpener(std::function<void(const QUrl &)> open)
 {
     auto previous = opener();
-    if (open) opener() = std::move(open);
+    if (open)
+        opener() = std::move(open);
     return previous;
 }
 } // namespace shell

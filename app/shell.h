@@ -4,8 +4,7 @@
 #include <functional>
 
 // Opening a web address with the desktop's default browser; tests replace the opener.
-namespace shell
-{
+namespace shell {
 void openUrl(const QUrl &url);
 std::function<void(const QUrl &)> setOpener(std::function<void(const QUrl &)> opener);
 } // namespace shell

@@ -13,8 +13,7 @@
 #include <map>
 #include <memory>
 
-namespace
-{
+namespace {
 
 // Six categories; questions spread over them and both types, errorTimes with a long tail.
 Bank generatedBank(int questions)

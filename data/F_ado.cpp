@@ -3,8 +3,7 @@
 #include "connection.h"
 #include "programfolder.h"
 
-namespace exam
-{
+namespace exam {
 Tado *ado = nullptr;
 QString connstr;
 } // namespace exam

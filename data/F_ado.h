@@ -20,8 +20,7 @@ public:
     void DataModuleCreate();
 };
 
-namespace exam
-{
+namespace exam {
 extern Tado *ado;
 // The one connection string of the run; empty until the data module builds it.
 extern QString connstr;

@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace
-{
+namespace {
 
 bool sameFile(const QString &a, const QString &b)
 {
@@ -24,9 +23,11 @@ void copyPictures(const QString &source, const QString &target)
     for (const QString &name : pictures.entryList(QDir::Files)) {
         const QString from = pictures.filePath(name);
         const QString to = target + QStringLiteral("/upload/") + name;
-        if (sameFile(from, to)) continue;
+        if (sameFile(from, to))
+            continue;
         QFile::remove(to);
-        if (!QFile::copy(from, to)) throw ExamError(QStringLiteral("无法复制图片到“%1”。").arg(to));
+        if (!QFile::copy(from, to))
+            throw ExamError(QStringLiteral("无法复制图片到“%1”。").arg(to));
     }
 }
 
@@ -39,7 +40,8 @@ bool buildBank(const QString &source, const QString &target)
     const quint32 hash = bankSourceHash(source) & 0x7fffffff;
     const QString data = target + QStringLiteral("/data.mdb");
     const bool rewrite = storedSourceHash(data) != hash;
-    if (rewrite) writeBankDatabase(bank, data, hash);
+    if (rewrite)
+        writeBankDatabase(bank, data, hash);
     const QString mdw = target + QStringLiteral("/Security.mdw");
     try {
         workgroup::verify(mdw, kBankUser, kBankPassword);

@@ -8,8 +8,7 @@
 #include <QSet>
 #include <QTextStream>
 
-namespace
-{
+namespace {
 
 [[noreturn]] void fail(const QString &where, const QString &why)
 {
@@ -44,7 +43,8 @@ QVector<BankCategory> readCategories(const QString &path)
     const QStringList lines = readLines(path);
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
         const QString where = QStringLiteral("%1:%2").arg(path).arg(i + 1);
         const QStringList f = line.split(QLatin1Char('|'));
         if (f.size() != 5)
@@ -52,7 +52,8 @@ QVector<BankCategory> readCategories(const QString &path)
         BankCategory c;
         c.sortId = toNumber(f.at(0), where, QStringLiteral("分类编号"), 1);
         c.name = f.at(1).trimmed();
-        if (c.name.isEmpty()) fail(where, QStringLiteral("分类名称为空"));
+        if (c.name.isEmpty())
+            fail(where, QStringLiteral("分类名称为空"));
         for (int g = 0; g < 3; ++g)
             c.scale[g] = toNumber(f.at(2 + g), where, QStringLiteral("题量"), 0);
         out.append(c);
@@ -74,7 +75,8 @@ public:
                 finish();
                 continue;
             }
-            if (line.startsWith(QLatin1Char('#'))) continue;
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
             take(line, i + 1);
         }
         finish();
@@ -97,10 +99,12 @@ private:
             return;
         }
         const int colon = line.indexOf(QLatin1Char(':'));
-        if (colon < 0) fail(where(number), QStringLiteral("应为“键: 值”或以“+ ”、“- ”开头的选项"));
+        if (colon < 0)
+            fail(where(number), QStringLiteral("应为“键: 值”或以“+ ”、“- ”开头的选项"));
         const QString key = line.left(colon).trimmed().toLower();
         const QString value = line.mid(colon + 1).trimmed();
-        if (m_seen.contains(key)) fail(where(number), QStringLiteral("“%1”重复出现").arg(key));
+        if (m_seen.contains(key))
+            fail(where(number), QStringLiteral("“%1”重复出现").arg(key));
         m_seen.insert(key);
         if (key == QLatin1String("id"))
             m_q.subId = toNumber(value, where(number), QStringLiteral("题号"), 1);
@@ -122,20 +126,24 @@ private:
 
     int typeOf(const QString &value, int number) const
     {
-        if (value == QStringLiteral("判断")) return 1;
-        if (value == QStringLiteral("选择")) return 2;
+        if (value == QStringLiteral("判断"))
+            return 1;
+        if (value == QStringLiteral("选择"))
+            return 2;
         fail(where(number), QStringLiteral("题型应为“判断”或“选择”，而不是“%1”").arg(value));
     }
 
     void finish()
     {
-        if (!m_open) return;
+        if (!m_open)
+            return;
         m_open = false;
         for (const char *required : {"id", "sort", "type", "errors", "q"}) {
             if (!m_seen.contains(QLatin1String(required)))
                 fail(m_q.origin, QStringLiteral("试题缺少“%1”").arg(QLatin1String(required)));
         }
-        if (m_q.text.isEmpty()) fail(m_q.origin, QStringLiteral("题目文字为空"));
+        if (m_q.text.isEmpty())
+            fail(m_q.origin, QStringLiteral("题目文字为空"));
         const int wanted = m_q.typeId == 1 ? 2 : 4;
         if (m_q.options.size() != wanted)
             fail(m_q.origin, QStringLiteral("试题 %1 应有 %2 个选项，实有 %3 个")
@@ -181,7 +189,8 @@ void checkReferences(const Bank &bank, const QString &folder)
     }
     QSet<int> ids;
     for (const BankQuestion &q : bank.questions) {
-        if (ids.contains(q.subId)) fail(q.origin, QStringLiteral("题号 %1 重复").arg(q.subId));
+        if (ids.contains(q.subId))
+            fail(q.origin, QStringLiteral("题号 %1 重复").arg(q.subId));
         ids.insert(q.subId);
         if (!sorts.contains(q.sortId))
             fail(q.origin, QStringLiteral("分类编号 %1 不在 sort.txt 中").arg(q.sortId));
@@ -217,7 +226,8 @@ quint32 bankSourceHash(const QString &folder)
          QStringList{folder + QStringLiteral("/sort.txt")} + questionFiles(folder)) {
         QFile file(path);
         feed(QFileInfo(path).fileName().toUtf8());
-        if (file.open(QIODevice::ReadOnly)) feed(file.readAll());
+        if (file.open(QIODevice::ReadOnly))
+            feed(file.readAll());
     }
     return hash;
 }

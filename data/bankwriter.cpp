@@ -11,8 +11,7 @@
 const QString kBankUser = QStringLiteral("examuser");
 const QString kBankPassword = QStringLiteral("qxbtrmwlnpa");
 
-namespace
-{
+namespace {
 
 // Marks a database as a question bank of this program ("EXAM").
 constexpr qint32 kApplicationId = 0x4558414d;
@@ -95,15 +94,18 @@ void writeBankDatabase(const Bank &bank, const QString &path, quint32 sourceHash
 
 std::optional<quint32> storedSourceHash(const QString &path)
 {
-    if (!QFileInfo(path).isFile()) return std::nullopt;
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     try {
         SqlFile db(path, SqlFile::ReadOnly);
         QSqlQuery q = db.prepare(QStringLiteral("PRAGMA application_id"));
         db.run(q);
-        if (!q.next() || q.value(0).toInt() != kApplicationId) return std::nullopt;
+        if (!q.next() || q.value(0).toInt() != kApplicationId)
+            return std::nullopt;
         QSqlQuery v = db.prepare(QStringLiteral("PRAGMA user_version"));
         db.run(v);
-        if (!v.next()) return std::nullopt;
+        if (!v.next())
+            return std::nullopt;
         return quint32(v.value(0).toLongLong());
     } catch (const ExamError &) {
         return std::nullopt;

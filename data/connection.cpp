@@ -16,11 +16,13 @@ ConnectionString::ConnectionString(const QString &text)
     const QStringList parts = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         const int eq = part.indexOf(QLatin1Char('='));
-        if (eq < 0) continue;
+        if (eq < 0)
+            continue;
         const QString key = part.left(eq).trimmed().toLower();
         const QString value = part.mid(eq + 1).trimmed();
         m_values.insert(key, value);
-        if (key.endsWith(QLatin1String("system database"))) m_systemDatabase = value;
+        if (key.endsWith(QLatin1String("system database")))
+            m_systemDatabase = value;
     }
 }
 
@@ -33,8 +35,7 @@ QString buildConnectionString(const QString &programFolder)
            QStringLiteral("Security.mdw");
 }
 
-namespace
-{
+namespace {
 
 // Each table object opens its own connection; the workgroup check is done once per file,
 // user and password for the run, since the stretched hash takes a few milliseconds.
@@ -43,13 +44,15 @@ void verifyUser(const ConnectionString &cs)
     static QMutex mutex;
     static QSet<QString> verified;
     const QString mdw = cs.systemDatabase();
-    if (mdw.isEmpty()) throw ExamError(QStringLiteral("连接字符串中没有指定工作组信息文件。"));
+    if (mdw.isEmpty())
+        throw ExamError(QStringLiteral("连接字符串中没有指定工作组信息文件。"));
     const QFileInfo info(mdw);
     const QString key = info.absoluteFilePath() + QLatin1Char('\n') +
                         QString::number(info.lastModified().toMSecsSinceEpoch()) +
                         QLatin1Char('\n') + cs.userId() + QLatin1Char('\n') + cs.password();
     QMutexLocker lock(&mutex);
-    if (verified.contains(key)) return;
+    if (verified.contains(key))
+        return;
     workgroup::verify(mdw, cs.userId(), cs.password());
     verified.insert(key);
 }
@@ -60,7 +63,8 @@ SqlFile *openQuestionBank(const QString &connectionString)
 {
     const ConnectionString cs(connectionString);
     const QString path = cs.dataSource();
-    if (path.isEmpty()) throw ExamError(QStringLiteral("连接字符串中没有指定题库文件。"));
+    if (path.isEmpty())
+        throw ExamError(QStringLiteral("连接字符串中没有指定题库文件。"));
     if (!QFileInfo(path).isFile())
         throw ExamError(QStringLiteral("找不到题库文件“%1”。").arg(path));
     verifyUser(cs);

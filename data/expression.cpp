@@ -8,8 +8,7 @@ ColumnSet::ColumnSet(const QStringList &names) : m_names(names)
         m_index.insert(names.at(i).toLower(), i);
 }
 
-namespace
-{
+namespace {
 
 struct Token {
     enum Kind { End, Name, Number, String, Op, LParen, RParen, Comma } kind = End;
@@ -29,7 +28,8 @@ public:
         for (;;) {
             const Token t = next();
             out.append(t);
-            if (t.kind == Token::End) return out;
+            if (t.kind == Token::End)
+                return out;
         }
     }
 
@@ -45,12 +45,17 @@ private:
             ++m_pos;
         Token t;
         t.at = m_pos;
-        if (m_pos >= m_text.size()) return t;
+        if (m_pos >= m_text.size())
+            return t;
         const QChar c = m_text.at(m_pos);
-        if (c.isLetter() || c == QLatin1Char('_')) return name(t);
-        if (c.isDigit()) return number(t);
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) return string(t, c);
-        if (c == QLatin1Char('[')) return bracketedName(t);
+        if (c.isLetter() || c == QLatin1Char('_'))
+            return name(t);
+        if (c.isDigit())
+            return number(t);
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"'))
+            return string(t, c);
+        if (c == QLatin1Char('['))
+            return bracketedName(t);
         ++m_pos;
         switch (c.unicode()) {
         case '(':
@@ -66,7 +71,8 @@ private:
         case '+':
             if (m_pos < m_text.size() && m_text.at(m_pos).isDigit()) {
                 Token n = number(t);
-                if (c == QLatin1Char('-')) n.number = -n.number;
+                if (c == QLatin1Char('-'))
+                    n.number = -n.number;
                 return n;
             }
             break;
@@ -83,7 +89,8 @@ private:
                 (m_text.at(m_pos) == QLatin1Char('=') ||
                  (c == QLatin1Char('<') && m_text.at(m_pos) == QLatin1Char('>'))))
                 t.text += m_text.at(m_pos++);
-            if (t.text == QLatin1String("!")) break;
+            if (t.text == QLatin1String("!"))
+                break;
             return t;
         default:
             break;
@@ -104,7 +111,8 @@ private:
     Token bracketedName(Token t)
     {
         const int close = m_text.indexOf(QLatin1Char(']'), m_pos);
-        if (close < 0) fail(m_what, m_text, QStringLiteral("缺少“]”"));
+        if (close < 0)
+            fail(m_what, m_text, QStringLiteral("缺少“]”"));
         t.kind = Token::Name;
         t.text = m_text.mid(m_pos + 1, close - m_pos - 1).trimmed();
         m_pos = close + 1;
@@ -132,7 +140,8 @@ private:
         ++m_pos;
         QString s;
         for (;;) {
-            if (m_pos >= m_text.size()) fail(m_what, m_text, QStringLiteral("字符串缺少结束引号"));
+            if (m_pos >= m_text.size())
+                fail(m_what, m_text, QStringLiteral("字符串缺少结束引号"));
             const QChar c = m_text.at(m_pos++);
             if (c == quote) {
                 if (m_pos < m_text.size() && m_text.at(m_pos) == quote) {
@@ -176,7 +185,8 @@ public:
 
     void run()
     {
-        if (peek().kind == Token::End) return;
+        if (peek().kind == Token::End)
+            return;
         m_out.m_root = expression();
         if (peek().kind != Token::End)
             fail(QStringLiteral("第 %1 个字符处多出内容").arg(peek().at + 1));
@@ -224,7 +234,8 @@ private:
         if (peek().kind == Token::LParen) {
             take();
             const int inner = expression();
-            if (take().kind != Token::RParen) fail(QStringLiteral("括号不配对"));
+            if (take().kind != Token::RParen)
+                fail(QStringLiteral("括号不配对"));
             return inner;
         }
         return comparison();
@@ -237,7 +248,8 @@ private:
             fail(QStringLiteral("第 %1 个字符处应为列名").arg(column.at + 1));
         Node n;
         n.column = m_columns.indexOf(column.text);
-        if (n.column < 0) fail(QStringLiteral("没有名为“%1”的列").arg(column.text));
+        if (n.column < 0)
+            fail(QStringLiteral("没有名为“%1”的列").arg(column.text));
         const Token op = take();
         if (op.kind != Token::Op)
             fail(QStringLiteral("第 %1 个字符处应为比较运算符").arg(op.at + 1));
@@ -256,11 +268,16 @@ private:
     static FilterExpression::Op toOp(const QString &s)
     {
         using Op = FilterExpression::Op;
-        if (s == QLatin1String("=")) return Op::Eq;
-        if (s == QLatin1String("<>") || s == QLatin1String("!=")) return Op::Ne;
-        if (s == QLatin1String("<")) return Op::Lt;
-        if (s == QLatin1String("<=")) return Op::Le;
-        if (s == QLatin1String(">")) return Op::Gt;
+        if (s == QLatin1String("="))
+            return Op::Eq;
+        if (s == QLatin1String("<>") || s == QLatin1String("!="))
+            return Op::Ne;
+        if (s == QLatin1String("<"))
+            return Op::Lt;
+        if (s == QLatin1String("<="))
+            return Op::Le;
+        if (s == QLatin1String(">"))
+            return Op::Gt;
         return Op::Ge;
     }
 
@@ -290,7 +307,8 @@ bool FilterExpression::eval(int index, const Value *row) const
         break;
     }
     const Value &cell = row[n.column];
-    if (cell.isNull()) return false;
+    if (cell.isNull())
+        return false;
     const int c = compareValues(cell, n.literal);
     switch (n.op) {
     case Op::Eq:
@@ -321,7 +339,8 @@ QVector<SortKey> parseOrder(const QString &text, const ColumnSet &columns)
             fail(QStringLiteral("第 %1 个字符处应为列名").arg(column.at + 1));
         SortKey key;
         key.column = columns.indexOf(column.text);
-        if (key.column < 0) fail(QStringLiteral("没有名为“%1”的列").arg(column.text));
+        if (key.column < 0)
+            fail(QStringLiteral("没有名为“%1”的列").arg(column.text));
         if (isKeyword(tokens.at(pos), "asc")) {
             ++pos;
         } else if (isKeyword(tokens.at(pos), "desc")) {
@@ -332,7 +351,8 @@ QVector<SortKey> parseOrder(const QString &text, const ColumnSet &columns)
         const Token &sep = tokens.at(pos);
         if (sep.kind == Token::Comma) {
             ++pos;
-            if (tokens.at(pos).kind == Token::End) fail(QStringLiteral("逗号后缺少列名"));
+            if (tokens.at(pos).kind == Token::End)
+                fail(QStringLiteral("逗号后缺少列名"));
         } else if (sep.kind != Token::End) {
             fail(QStringLiteral("第 %1 个字符处应为逗号").arg(sep.at + 1));
         }

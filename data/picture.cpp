@@ -11,8 +11,7 @@
 
 #include <jpeglib.h>
 
-namespace
-{
+namespace {
 
 struct JpegError {
     jpeg_error_mgr mgr;
@@ -30,7 +29,8 @@ void jpegErrorExit(j_common_ptr cinfo)
 // A warning (a truncated file, data after the end) means the picture is damaged.
 void jpegWarning(j_common_ptr cinfo, int level)
 {
-    if (level < 0) (*cinfo->err->error_exit)(cinfo);
+    if (level < 0)
+        (*cinfo->err->error_exit)(cinfo);
 }
 
 enum class JpegResult { Ok, Corrupt, TooLarge };
@@ -97,7 +97,8 @@ QString kindOf(const QString &path)
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ||
         suffix == QLatin1String("jpe"))
         return QStringLiteral("jpeg");
-    if (suffix == QLatin1String("bmp")) return QStringLiteral("bmp");
+    if (suffix == QLatin1String("bmp"))
+        return QStringLiteral("bmp");
     return {};
 }
 
@@ -108,7 +109,8 @@ QImage loadBitmap(const QByteArray &data, const QString &path)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     const QSize size = reader.size();
-    if (!size.isValid()) throw ExamError(QStringLiteral("图片“%1”已损坏，无法读取。").arg(path));
+    if (!size.isValid())
+        throw ExamError(QStringLiteral("图片“%1”已损坏，无法读取。").arg(path));
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
         qint64(size.width()) * size.height() > kMaxPicturePixels)
         throw ExamError(QStringLiteral("图片“%1”太大（%2 x %3 像素），拒绝读取。")
@@ -151,6 +153,7 @@ QImage loadPicture(const QString &path)
     if (file.size() > kMaxPictureFileBytes)
         throw ExamError(QStringLiteral("图片“%1”太大，拒绝读取。").arg(path));
     const QByteArray data = file.readAll();
-    if (data.isEmpty()) throw ExamError(QStringLiteral("图片“%1”是空文件。").arg(path));
+    if (data.isEmpty())
+        throw ExamError(QStringLiteral("图片“%1”是空文件。").arg(path));
     return kind == QLatin1String("jpeg") ? decodeJpeg(data, path) : loadBitmap(data, path);
 }

@@ -3,8 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace
-{
+namespace {
 QString g_override;
 }
 

@@ -5,10 +5,8 @@
 #include "programfolder.h"
 #include "tableobject.h"
 
-namespace card
-{
-namespace
-{
+namespace card {
+namespace {
 constexpr int kRed = 255;
 constexpr int kBlack = 0;
 const QString kNoValue = QStringLiteral("NULL");
@@ -66,10 +64,12 @@ void showOptionsAndKey(TableObject &options, int subid, const OptionLabels &rows
 {
     filterOptions(options, subid);
     for (int k = 0; !options.eof(); ++k, options.next()) {
-        if (k >= int(rows.size())) continue;
+        if (k >= int(rows.size()))
+            continue;
         const bool key = options.asInteger(QStringLiteral("iskey")) == 1;
         QString text = options.asText(QStringLiteral("optcontent"));
-        if (key) text += kKeyMark;
+        if (key)
+            text += kKeyMark;
         rows[k]->setFontColor(key ? kRed : kBlack);
         rows[k]->setCaption(text);
     }

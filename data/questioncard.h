@@ -9,8 +9,7 @@ class TextLabel;
 
 // The steps that put one question on screen, shared by every window that shows questions.
 // Each works on the shared table objects as the windows leave them.
-namespace card
-{
+namespace card {
 
 using OptionLabels = std::array<TextLabel *, 4>;
 

@@ -7,8 +7,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 
-namespace
-{
+namespace {
 QAtomicInt g_connections;
 }
 
@@ -24,7 +23,8 @@ SqlFile::SqlFile(const QString &path, Mode mode)
     uri.setQuery(QStringLiteral("mode=%1").arg(QLatin1String(modes[mode])));
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
-    if (!db.open()) fail(QStringLiteral("无法打开“%1”").arg(path), db.lastError().text());
+    if (!db.open())
+        fail(QStringLiteral("无法打开“%1”").arg(path), db.lastError().text());
 }
 
 SqlFile::~SqlFile()
@@ -44,7 +44,8 @@ QSqlDatabase SqlFile::database() const
 void SqlFile::exec(const QString &sql)
 {
     QSqlQuery q(database());
-    if (!q.exec(sql)) fail(QStringLiteral("访问“%1”失败").arg(m_path), q.lastError().text());
+    if (!q.exec(sql))
+        fail(QStringLiteral("访问“%1”失败").arg(m_path), q.lastError().text());
 }
 
 QSqlQuery SqlFile::prepare(const QString &sql, const QString &context)

@@ -9,8 +9,7 @@
 #include <QSqlRecord>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 QString quoted(const QString &identifier)
 {
@@ -27,7 +26,8 @@ TableObject::~TableObject() = default;
 
 void TableObject::open()
 {
-    if (m_file) return;
+    if (m_file)
+        return;
     std::unique_ptr<SqlFile> file(openQuestionBank(m_connectionString));
     QSqlQuery find = file->prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
                                                   "'table' AND lower(name) = lower(?)"));
@@ -71,7 +71,8 @@ void TableObject::load()
         for (int c = 1; c <= m_stride; ++c)
             m_cells.append(Value::fromVariant(q.value(c)));
     }
-    if (m_indexField.isEmpty()) return;
+    if (m_indexField.isEmpty())
+        return;
     const int key = columnIndex(m_indexField);
     QVector<int> order(m_rowids.size());
     for (int i = 0; i < order.size(); ++i)
@@ -104,7 +105,8 @@ void TableObject::close()
 
 void TableObject::requireOpen() const
 {
-    if (!m_file) throw ExamError(QStringLiteral("数据表“%1”尚未打开。").arg(m_tableName));
+    if (!m_file)
+        throw ExamError(QStringLiteral("数据表“%1”尚未打开。").arg(m_tableName));
 }
 
 void TableObject::rebuildView(int keepRow)
@@ -113,7 +115,8 @@ void TableObject::rebuildView(int keepRow)
     const int rows = int(m_rowids.size());
     m_view.reserve(rows);
     for (int row = 0; row < rows; ++row) {
-        if (m_filter.matches(rowAt(row))) m_view.append(row);
+        if (m_filter.matches(rowAt(row)))
+            m_view.append(row);
     }
     if (!m_order.isEmpty()) {
         std::stable_sort(m_view.begin(), m_view.end(), [this](int a, int b) {
@@ -121,7 +124,8 @@ void TableObject::rebuildView(int keepRow)
             const Value *rb = rowAt(b);
             for (const SortKey &key : m_order) {
                 const int c = compareValues(ra[key.column], rb[key.column]);
-                if (c != 0) return key.descending ? c > 0 : c < 0;
+                if (c != 0)
+                    return key.descending ? c > 0 : c < 0;
             }
             return false;
         });
@@ -241,14 +245,16 @@ bool TableObject::locate(const QString &column, const QVariant &value)
 int TableObject::columnIndex(const QString &column) const
 {
     const int c = m_columns.indexOf(column);
-    if (c < 0) throw ExamError(QStringLiteral("数据表“%1”中没有列“%2”。").arg(m_tableName, column));
+    if (c < 0)
+        throw ExamError(QStringLiteral("数据表“%1”中没有列“%2”。").arg(m_tableName, column));
     return c;
 }
 
 const Value *TableObject::currentRow() const
 {
     requireOpen();
-    if (m_state != State::Browse) return m_buffer.constData();
+    if (m_state != State::Browse)
+        return m_buffer.constData();
     if (m_view.isEmpty())
         throw ExamError(QStringLiteral("数据表“%1”没有当前记录。").arg(m_tableName));
     return rowAt(m_view.at(m_pos));
@@ -295,7 +301,8 @@ void TableObject::append()
 void TableObject::edit()
 {
     requireOpen();
-    if (m_state != State::Browse) return;
+    if (m_state != State::Browse)
+        return;
     const Value *row = currentRow();
     m_buffer = QVector<Value>(row, row + m_stride);
     m_changed = QVector<bool>(m_stride, false);
@@ -330,7 +337,8 @@ void TableObject::cancel()
 // Moving away from a row that is being edited or appended stores it first.
 void TableObject::browseMode()
 {
-    if (m_state != State::Browse) post();
+    if (m_state != State::Browse)
+        post();
 }
 
 void TableObject::insertRow()
@@ -338,7 +346,8 @@ void TableObject::insertRow()
     QStringList names, marks;
     QVariantList values;
     for (int c = 0; c < m_stride; ++c) {
-        if (!m_changed.at(c)) continue;
+        if (!m_changed.at(c))
+            continue;
         names.append(quoted(m_columns.name(c)));
         marks.append(QStringLiteral("?"));
         values.append(m_buffer.at(c).toVariant());
@@ -349,10 +358,12 @@ void TableObject::insertRow()
                               .arg(quoted(m_tableName), names.join(QLatin1Char(',')),
                                    marks.join(QLatin1Char(',')));
     QSqlQuery q(m_file->database());
-    if (!q.prepare(sql)) writeFailed(q.lastError().text());
+    if (!q.prepare(sql))
+        writeFailed(q.lastError().text());
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!q.exec()) writeFailed(q.lastError().text());
+    if (!q.exec())
+        writeFailed(q.lastError().text());
     const qint64 rowid = q.lastInsertId().toLongLong();
     const int row = int(m_rowids.size());
     m_rowids.append(rowid);
@@ -367,11 +378,13 @@ void TableObject::updateRow()
     QStringList sets;
     QVariantList values;
     for (int c = 0; c < m_stride; ++c) {
-        if (!m_changed.at(c)) continue;
+        if (!m_changed.at(c))
+            continue;
         sets.append(quoted(m_columns.name(c)) + QStringLiteral(" = ?"));
         values.append(m_buffer.at(c).toVariant());
     }
-    if (sets.isEmpty()) return;
+    if (sets.isEmpty())
+        return;
     QSqlQuery q(m_file->database());
     if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                        .arg(quoted(m_tableName), sets.join(QLatin1Char(',')))))
@@ -379,8 +392,10 @@ void TableObject::updateRow()
     for (const QVariant &v : values)
         q.addBindValue(v);
     q.addBindValue(m_rowids.at(row));
-    if (!q.exec()) writeFailed(q.lastError().text());
-    if (q.numRowsAffected() < 1) writeFailed(QStringLiteral("该记录已不在数据库中"));
+    if (!q.exec())
+        writeFailed(q.lastError().text());
+    if (q.numRowsAffected() < 1)
+        writeFailed(QStringLiteral("该记录已不在数据库中"));
     std::copy(m_buffer.cbegin(), m_buffer.cend(), rowAt(row));
     rebuildView(row);
 }
@@ -391,7 +406,8 @@ void TableObject::reloadRow(int row, qint64 rowid)
     QSqlQuery q(m_file->database());
     q.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(m_tableName)));
     q.addBindValue(rowid);
-    if (!q.exec() || !q.next()) writeFailed(q.lastError().text());
+    if (!q.exec() || !q.next())
+        writeFailed(q.lastError().text());
     for (int c = 0; c < m_stride; ++c)
         rowAt(row)[c] = Value::fromVariant(q.value(c));
 }
@@ -406,7 +422,8 @@ void TableObject::deleteRecord()
     QSqlQuery q(m_file->database());
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_tableName)));
     q.addBindValue(m_rowids.at(row));
-    if (!q.exec()) writeFailed(q.lastError().text());
+    if (!q.exec())
+        writeFailed(q.lastError().text());
     m_rowids.remove(row);
     m_cells.remove(qsizetype(row) * m_stride, m_stride);
     const int pos = m_pos;

@@ -2,7 +2,8 @@
 
 Value Value::fromVariant(const QVariant &v)
 {
-    if (v.isNull() || !v.isValid()) return null();
+    if (v.isNull() || !v.isValid())
+        return null();
     switch (v.typeId()) {
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -12,7 +13,8 @@ Value Value::fromVariant(const QVariant &v)
         return integer(v.toLongLong());
     case QMetaType::Double: {
         const double d = v.toDouble();
-        if (d == double(qint64(d))) return integer(qint64(d));
+        if (d == double(qint64(d)))
+            return integer(qint64(d));
         return text(v.toString());
     }
     default:
@@ -42,7 +44,8 @@ bool Value::toInteger(qint64 *out) const
     if (kind == Text) {
         bool ok = false;
         const qint64 v = s.trimmed().toLongLong(&ok);
-        if (ok) *out = v;
+        if (ok)
+            *out = v;
         return ok;
     }
     return false;

@@ -8,10 +8,8 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 
-namespace workgroup
-{
-namespace
-{
+namespace workgroup {
+namespace {
 
 constexpr int kRounds = 2000;
 
@@ -56,7 +54,8 @@ void verify(const QString &path, const QString &user, const QString &password)
                      QStringLiteral("“%1”不是有效的工作组信息文件").arg(path));
     q.addBindValue(user);
     file.run(q);
-    if (!q.next()) throw ExamError(wrongUser(user));
+    if (!q.next())
+        throw ExamError(wrongUser(user));
     const QByteArray salt = q.value(0).toByteArray();
     const int rounds = q.value(2).toInt();
     if (rounds < 1 || rounds > 1000000 ||

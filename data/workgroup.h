@@ -4,8 +4,7 @@
 
 // The workgroup file beside the question bank holds the database users, each with a salted,
 // stretched hash of the password (never the password itself).
-namespace workgroup
-{
+namespace workgroup {
 
 // Writes a new workgroup file holding one user; replaces an existing one.
 void create(const QString &path, const QString &user, const QString &password);

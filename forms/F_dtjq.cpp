@@ -1,7 +1,6 @@
 #include "F_dtjq.h"
 
-namespace exam
-{
+namespace exam {
 Tdtjq *dtjq = nullptr;
 }
 

@@ -10,7 +10,6 @@ public:
     Tdtjq();
 };
 
-namespace exam
-{
+namespace exam {
 extern Tdtjq *dtjq;
 }

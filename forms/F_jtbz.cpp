@@ -1,7 +1,6 @@
 #include "F_jtbz.h"
 
-namespace exam
-{
+namespace exam {
 Tjtbz *jtbz = nullptr;
 }
 

@@ -10,7 +10,6 @@ public:
     Tjtbz();
 };
 
-namespace exam
-{
+namespace exam {
 extern Tjtbz *jtbz;
 }

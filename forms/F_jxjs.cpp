@@ -1,7 +1,6 @@
 #include "F_jxjs.h"
 
-namespace exam
-{
+namespace exam {
 Tjxjs *jxjs = nullptr;
 }
 

@@ -10,7 +10,6 @@ public:
     Tjxjs();
 };
 
-namespace exam
-{
+namespace exam {
 extern Tjxjs *jxjs;
 }

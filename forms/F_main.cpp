@@ -13,15 +13,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
-namespace exam
-{
+namespace exam {
 Tmain *main = nullptr;
 }
 
 const QString Tmain::kContactUrl = QStringLiteral("http://www.hechuan-jiakao.example/");
 
-namespace
-{
+namespace {
 enum ExamMode { StudyRun = 1, MockExam = 2 };
 }
 
@@ -101,7 +99,8 @@ void Tmain::Image3Click()
     const auto answer =
         msgbox::show({QStringLiteral("提示"), QStringLiteral("你确定要退出本程序吗?"),
                       msgbox::Icon::Question, msgbox::Buttons::YesNo});
-    if (answer == msgbox::Answer::Yes) close();
+    if (answer == msgbox::Answer::Yes)
+        close();
 }
 
 void Tmain::Label1Click()
@@ -111,7 +110,8 @@ void Tmain::Label1Click()
 
 void Tmain::FormKeyDown(int key, Qt::KeyboardModifiers)
 {
-    if (key == vk::Multiply) Image8Click();
+    if (key == vk::Multiply)
+        Image8Click();
 }
 
 // The main window is the program: closing it ends the run.

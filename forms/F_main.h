@@ -45,7 +45,6 @@ private:
     PictureBox *menuButton(int top, const QString &picture, void (Tmain::*click)());
 };
 
-namespace exam
-{
+namespace exam {
 extern Tmain *main;
 }

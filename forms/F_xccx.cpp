@@ -1,7 +1,6 @@
 #include "F_xccx.h"
 
-namespace exam
-{
+namespace exam {
 Txccx *xccx = nullptr;
 }
 

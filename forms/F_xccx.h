@@ -10,7 +10,6 @@ public:
     Txccx();
 };
 
-namespace exam
-{
+namespace exam {
 extern Txccx *xccx;
 }

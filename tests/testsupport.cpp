@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "data/connection.h"
+#include "data/errors.h"
 #include "data/programfolder.h"
 #include "data/workgroup.h"
 
@@ -68,7 +69,8 @@ void ProgramFolder::writePictures(const Bank &bank) const
 {
     QDir(path()).mkpath(QStringLiteral("upload"));
     for (const BankQuestion &q : bank.questions) {
-        if (q.picture.isEmpty()) continue;
+        if (q.picture.isEmpty())
+            continue;
         const QString target = file(QStringLiteral("upload/") + q.picture);
         if (q.picture.endsWith(QLatin1String(".bmp"))) {
             QImage image(40, 30, QImage::Format_RGB32);
@@ -106,6 +108,16 @@ QStringList BoxAnswers::texts() const
     for (const msgbox::Request &r : m_shown)
         out.append(r.text);
     return out;
+}
+
+QString errorText(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const ExamError &e) {
+        return e.message();
+    }
+    return QString();
 }
 
 QByteArray jpegBytes(int width, int height, const QColor &color)

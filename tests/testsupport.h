@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 
 // Runs a test class with the program's own application object.
@@ -58,6 +59,9 @@ private:
     QList<msgbox::Request> m_shown;
     msgbox::Handler m_previous;
 };
+
+// The text of the ExamError that `f` raises, or an empty text when it raises none.
+QString errorText(const std::function<void()> &f);
 
 // A JPEG of the given size and colour, encoded by Qt (not by the loader under test).
 QByteArray jpegBytes(int width, int height, const QColor &color = Qt::red);

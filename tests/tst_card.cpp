@@ -6,8 +6,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 // 130 true/false questions in category 1 (so position 125 exists), then a category of
 // choice questions with some odd ones: two keys, five options, no explanation.

@@ -2,8 +2,7 @@
 #include "data/expression.h"
 #include "testsupport.h"
 
-namespace
-{
+namespace {
 
 const ColumnSet kColumns({QStringLiteral("subId"), QStringLiteral("sortId"),
                           QStringLiteral("typeId"), QStringLiteral("info"),
@@ -18,16 +17,6 @@ QVector<Value> row(qint64 subId, qint64 sortId, qint64 typeId, const Value &info
 bool matches(const QString &filter, const QVector<Value> &r)
 {
     return FilterExpression::parse(filter, kColumns).matches(r.constData());
-}
-
-QString errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const ExamError &e) {
-        return e.message();
-    }
-    return QString();
 }
 
 } // namespace
@@ -103,7 +92,7 @@ private slots:
     void badTextIsQuotedInTheError()
     {
         QFETCH(QString, filter);
-        const QString message = errorOf([&] { FilterExpression::parse(filter, kColumns); });
+        const QString message = errorText([&] { FilterExpression::parse(filter, kColumns); });
         QVERIFY2(message.contains(QStringLiteral("“%1”").arg(filter)), qPrintable(message));
         QVERIFY(message.startsWith(QStringLiteral("筛选条件")));
     }
@@ -124,7 +113,7 @@ private slots:
         QVERIFY(parseOrder(QString(), kColumns).isEmpty());
         for (const QString &bad : {QStringLiteral("nosuch"), QStringLiteral("subId,"),
                                    QStringLiteral("subId DESC DESC"), QStringLiteral("subId; x")}) {
-            const QString message = errorOf([&] { parseOrder(bad, kColumns); });
+            const QString message = errorText([&] { parseOrder(bad, kColumns); });
             QVERIFY2(message.contains(QStringLiteral("“%1”").arg(bad)), qPrintable(message));
         }
     }

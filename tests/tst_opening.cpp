@@ -13,19 +13,13 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 
-namespace
-{
+namespace {
 
 QString openError(const QString &connectionString, const QString &table = QStringLiteral("subject"))
 {
     TableObject t(table);
     t.setConnectionString(connectionString);
-    try {
-        t.open();
-    } catch (const ExamError &e) {
-        return e.message();
-    }
-    return QString();
+    return errorText([&] { t.open(); });
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -42,12 +36,7 @@ QString bankSourceError(const QString &questions,
     QDir(dir.path()).mkpath(QStringLiteral("questions"));
     writeFile(dir.filePath(QStringLiteral("sort.txt")), sort.toUtf8());
     writeFile(dir.filePath(QStringLiteral("questions/a.txt")), questions.toUtf8());
-    try {
-        readBankSource(dir.path());
-    } catch (const ExamError &e) {
-        return e.message();
-    }
-    return QString();
+    return errorText([&] { readBankSource(dir.path()); });
 }
 
 } // namespace

@@ -6,8 +6,7 @@
 #include <QFile>
 #include <QImage>
 
-namespace
-{
+namespace {
 
 QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
@@ -20,12 +19,7 @@ QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &b
 
 QString loadError(const QString &path)
 {
-    try {
-        loadPicture(path);
-    } catch (const ExamError &e) {
-        return e.message();
-    }
-    return QString();
+    return errorText([&] { loadPicture(path); });
 }
 
 // A baseline JPEG whose frame header claims the given size; the rest is the real picture.

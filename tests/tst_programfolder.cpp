@@ -4,8 +4,7 @@
 #include <QFile>
 #include <QProcess>
 
-namespace
-{
+namespace {
 
 // Starts the built program from `workingDir`, lets it run for a moment and returns what it
 // wrote to standard error.
@@ -17,7 +16,8 @@ QString runFrom(const QString &program, const QString &workingDir)
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(env);
     process.start(program, {});
-    if (!process.waitForStarted(5000)) return QStringLiteral("did not start");
+    if (!process.waitForStarted(5000))
+        return QStringLiteral("did not start");
     process.waitForFinished(2500);
     const bool stillRunning = process.state() == QProcess::Running;
     process.kill();

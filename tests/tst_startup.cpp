@@ -18,8 +18,7 @@
 #include <QTimer>
 #include <memory>
 
-namespace
-{
+namespace {
 
 // A window whose handlers fail, and which counts the keys it previews.
 class ProbeForm : public TForm
@@ -40,7 +39,8 @@ public:
     void FormKeyDown(int key, Qt::KeyboardModifiers) override
     {
         keys.append(key);
-        if (key == vk::Divide) throw ExamError(QStringLiteral("按键失败"));
+        if (key == vk::Divide)
+            throw ExamError(QStringLiteral("按键失败"));
     }
     void buttonClick() { throw ExamError(QStringLiteral("点击失败")); }
 
@@ -65,7 +65,8 @@ class StartupTest : public QObject
     void start(bool withBank = true)
     {
         m_folder = std::make_unique<ProgramFolder>();
-        if (!withBank) QFile::remove(m_folder->file(QStringLiteral("data.mdb")));
+        if (!withBank)
+            QFile::remove(m_folder->file(QStringLiteral("data.mdb")));
         m_folder->activate();
         m_boxes = std::make_unique<BoxAnswers>();
         createWindowSet();
@@ -76,7 +77,8 @@ class StartupTest : public QObject
     {
         QList<QWidget *> out;
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->isVisible()) out.append(w);
+            if (w->isVisible())
+                out.append(w);
         }
         return out;
     }

@@ -4,21 +4,6 @@
 
 #include <memory>
 
-namespace
-{
-
-QString errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const ExamError &e) {
-        return e.message();
-    }
-    return QString();
-}
-
-} // namespace
-
 class TableObjectTest : public QObject
 {
     Q_OBJECT
@@ -29,7 +14,8 @@ class TableObjectTest : public QObject
     {
         auto table = std::make_unique<TableObject>(name);
         table->setConnectionString(m_folder->connectionString());
-        if (!index.isEmpty()) table->setIndexFieldName(index);
+        if (!index.isEmpty())
+            table->setIndexFieldName(index);
         table->open();
         return table;
     }
@@ -106,7 +92,7 @@ private slots:
         QCOMPARE(subject->recordCount(), 0);
         QCOMPARE(subject->recNo(), 0);
         QCOMPARE(subject->moveBy(5), 0);
-        const QString message = errorOf([&] { subject->asInteger(QStringLiteral("subId")); });
+        const QString message = errorText([&] { subject->asInteger(QStringLiteral("subId")); });
         QVERIFY(message.contains(QStringLiteral("没有当前记录")));
     }
 
@@ -120,7 +106,8 @@ private slots:
             const qint64 errors = subject->asInteger(QStringLiteral("errorTimes"));
             const qint64 id = subject->asInteger(QStringLiteral("subId"));
             QVERIFY(errors <= previous);
-            if (errors == previous) QVERIFY2(id > previousId, "ties keep the index order");
+            if (errors == previous)
+                QVERIFY2(id > previousId, "ties keep the index order");
             previous = errors;
             previousId = id;
         }
@@ -148,14 +135,14 @@ private slots:
         QVERIFY(subject->locate(QStringLiteral("subId"), 1005)); // every fifth has no explanation
         QVERIFY(subject->isNull(QStringLiteral("info")));
         QCOMPARE(subject->asText(QStringLiteral("info")), QString());
-        QString message = errorOf([&] { subject->asInteger(QStringLiteral("info")); });
+        QString message = errorText([&] { subject->asInteger(QStringLiteral("info")); });
         QVERIFY2(message.contains(QStringLiteral("空值")) &&
                      message.contains(QStringLiteral("info")),
                  qPrintable(message));
-        message = errorOf([&] { subject->asText(QStringLiteral("nosuch")); });
+        message = errorText([&] { subject->asText(QStringLiteral("nosuch")); });
         QVERIFY2(message.contains(QStringLiteral("nosuch")), qPrintable(message));
         QVERIFY(subject->locate(QStringLiteral("subId"), 1001));
-        message = errorOf([&] { subject->asInteger(QStringLiteral("subtitle")); });
+        message = errorText([&] { subject->asInteger(QStringLiteral("subtitle")); });
         QVERIFY2(message.contains(QStringLiteral("试题1001")), qPrintable(message));
     }
 
@@ -164,8 +151,8 @@ private slots:
         auto subject = open(QStringLiteral("subject"), QStringLiteral("subId"));
         subject->setRecNo(12);
         QCOMPARE(subject->asInteger(QStringLiteral("subId")), 2002);
-        QVERIFY(!errorOf([&] { subject->setRecNo(31); }).isEmpty());
-        QVERIFY(!errorOf([&] { subject->setRecNo(0); }).isEmpty());
+        QVERIFY(!errorText([&] { subject->setRecNo(31); }).isEmpty());
+        QVERIFY(!errorText([&] { subject->setRecNo(0); }).isEmpty());
         QCOMPARE(subject->recNo(), 12);
     }
 
@@ -250,7 +237,7 @@ private slots:
     void settingAColumnOutsideEditIsAnError()
     {
         auto note = open(QStringLiteral("note"));
-        const QString message = errorOf([&] { note->setValue(QStringLiteral("subId"), 1); });
+        const QString message = errorText([&] { note->setValue(QStringLiteral("subId"), 1); });
         QVERIFY(!message.isEmpty());
     }
 
@@ -258,11 +245,11 @@ private slots:
     {
         auto subject = open(QStringLiteral("subject"));
         subject->setFilter(QStringLiteral("sortId=="));
-        QString message = errorOf([&] { subject->setFiltered(true); });
+        QString message = errorText([&] { subject->setFiltered(true); });
         QVERIFY2(message.contains(QStringLiteral("“sortId==”")), qPrintable(message));
         QVERIFY(!subject->filtered());
         QCOMPARE(subject->recordCount(), 30);
-        message = errorOf([&] { subject->setSort(QStringLiteral("errorTimes DOWN")); });
+        message = errorText([&] { subject->setSort(QStringLiteral("errorTimes DOWN")); });
         QVERIFY2(message.contains(QStringLiteral("“errorTimes DOWN”")), qPrintable(message));
     }
 };

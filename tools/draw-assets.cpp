@@ -19,8 +19,7 @@
 #include <functional>
 #include <vector>
 
-namespace
-{
+namespace {
 
 const QString kFamily = QStringLiteral("WenQuanYi Zen Hei");
 const QString kTitle = QStringLiteral("驾驶员理论考试系统");
@@ -914,7 +913,8 @@ bool save(const QImage &img, const QDir &dir, const QString &name)
 
 int main(int argc, char **argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     if (argc != 2) {

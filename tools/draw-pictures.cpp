@@ -17,8 +17,7 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr int kWidth = 200;
 constexpr int kHeight = 130;
@@ -165,7 +164,8 @@ void fitText(QPainter &p, const QString &text, const QRectF &box, const QColor &
     const QRectF target = box.adjusted(weight / 2, weight / 2, -weight / 2, -weight / 2);
     qreal sx = target.width() / bounds.width();
     qreal sy = target.height() / bounds.height();
-    if (!stretch) sx = sy = std::min(sx, sy);
+    if (!stretch)
+        sx = sy = std::min(sx, sy);
     QTransform t;
     t.translate(target.center().x(), target.center().y());
     t.scale(sx, sy);
@@ -853,7 +853,8 @@ bool save(const QImage &image, const QString &path)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: draw-pictures OUTPUT-FOLDER\n");

@@ -12,8 +12,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 int usage()
 {
