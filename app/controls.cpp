@@ -3,6 +3,8 @@
 #include "../data/picture.h"
 
 #include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,6 +39,14 @@ TextLabel::TextLabel(QWidget *parent, const QRect &geometry, const QString &capt
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     setCaption(caption);
+}
+
+TextLabel::TextLabel(QWidget *parent, const QRect &geometry, const QString &caption,
+                     const QFont &font, int windowsColorValue)
+    : TextLabel(parent, geometry, caption)
+{
+    setFont(font);
+    setFontColor(windowsColorValue);
 }
 
 void TextLabel::setCaption(const QString &caption)
@@ -132,6 +142,93 @@ void Shape::paintEvent(QPaintEvent *)
     const int half = m_penWidth / 2;
     painter.drawRect(rect().adjusted(half, half, -half - (m_penWidth % 2 ? 1 : 0),
                                      -half - (m_penWidth % 2 ? 1 : 0)));
+}
+
+PushButton::PushButton(QWidget *parent, const QRect &geometry, const QString &caption,
+                       const QFont &font, Focus focus)
+    : QPushButton(caption, parent)
+{
+    setGeometry(geometry);
+    setFont(font);
+    setAutoDefault(false);
+    setFocusPolicy(focus == Focus::TabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void PushButton::keyPressEvent(QKeyEvent *event)
+{
+    if (m_clickOnEnter && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+GroupBox::GroupBox(QWidget *parent, const QRect &geometry, const QString &caption)
+    : QGroupBox(caption, parent)
+{
+    setGeometry(geometry);
+    QFont captionFont = font();
+    captionFont.setPixelSize(11);
+    setFont(captionFont);
+    // The caption sits on the frame line, as on the exam-room terminal.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { color: navy; border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
+        " padding: 0 2px; }"));
+}
+
+CellGrid::CellGrid(QWidget *parent, const QRect &geometry, int rows, int columns, int cellSize)
+    : QTableWidget(rows, columns, parent)
+{
+    setGeometry(geometry);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(cellSize);
+    verticalHeader()->setDefaultSectionSize(cellSize);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false);
+    setFrameShape(QFrame::NoFrame);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            setItem(r, c, item);
+        }
+    }
+    connect(this, &QTableWidget::cellClicked, this, &CellGrid::cellChosen);
+}
+
+QString CellGrid::cellText(int row, int column) const
+{
+    const QTableWidgetItem *cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+void CellGrid::setCellText(int row, int column, const QString &text)
+{
+    if (QTableWidgetItem *cell = item(row, column))
+        cell->setText(text);
+}
+
+bool CellGrid::placeCursor(int row, int column)
+{
+    if (currentRow() == row && currentColumn() == column)
+        return false;
+    setCurrentCell(row, column);
+    return true;
+}
+
+void CellGrid::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyPressEvent(event);
+    if (currentIndex() != before)
+        emit cellChosen();
 }
 
 QImage layoutPicture(const QString &name)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QWidget>
 
 // Colour from a Windows colour value: blue * 65536 + green * 256 + red.
@@ -22,6 +25,8 @@ class TextLabel : public QLabel
     Q_OBJECT
 public:
     TextLabel(QWidget *parent, const QRect &geometry, const QString &caption = {});
+    TextLabel(QWidget *parent, const QRect &geometry, const QString &caption, const QFont &font,
+              int windowsColorValue = 0);
 
     void setCaption(const QString &caption);
     QString caption() const { return m_caption; }
@@ -82,6 +87,56 @@ private:
     QColor m_fill;
     QColor m_outline;
     int m_penWidth;
+};
+
+// A push button at a fixed place. Outside a dialog a Qt button ignores Enter; with
+// clickOnEnter set it clicks on Enter like a focused exam-room button.
+class PushButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    enum class Focus { TabStop, NoTabStop };
+
+    PushButton(QWidget *parent, const QRect &geometry, const QString &caption, const QFont &font,
+               Focus focus = Focus::TabStop);
+
+    void setClickOnEnter(bool on) { m_clickOnEnter = on; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_clickOnEnter = false;
+};
+
+// A group box with a navy caption.
+class GroupBox : public QGroupBox
+{
+public:
+    GroupBox(QWidget *parent, const QRect &geometry, const QString &caption);
+};
+
+// A grid of fixed square cells that cannot be edited. A click on a cell and a move of the
+// cursor by the grid's own keys both report the cell as chosen; moving the cursor from code
+// does not.
+class CellGrid : public QTableWidget
+{
+    Q_OBJECT
+public:
+    CellGrid(QWidget *parent, const QRect &geometry, int rows, int columns, int cellSize);
+
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString &text);
+    // Returns whether the cursor moved.
+    bool placeCursor(int row, int column);
+
+signals:
+    void cellChosen();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    // Typing a digit must not jump to a cell starting with it.
+    void keyboardSearch(const QString &) override {}
 };
 
 // A picture that belongs to a window's layout, compiled into the program.

@@ -48,7 +48,7 @@ void runCreateHandler(TForm *form);
 
 // Creates a window into its global reference (set before the creation handler runs, which
 // some handlers rely on), hands it to the application and runs its creation handler.
-template <class T> T *createForm(T *&reference)
+template <class T> T *createForm(QPointer<T> &reference)
 {
     T *created = new T();
     reference = created;

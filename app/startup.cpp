@@ -31,11 +31,5 @@ int runMessageLoop(Application &app)
 void destroyWindowSet()
 {
     destroyAdoptedWindows();
-    exam::main = nullptr;
-    exam::jtbz = nullptr;
-    exam::jxjs = nullptr;
-    exam::xccx = nullptr;
-    exam::ado = nullptr;
-    exam::dtjq = nullptr;
     exam::connstr.clear();
 }

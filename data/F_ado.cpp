@@ -4,7 +4,7 @@
 #include "programfolder.h"
 
 namespace exam {
-Tado *ado = nullptr;
+QPointer<Tado> ado;
 QString connstr;
 } // namespace exam
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "tableobject.h"
 
 #include <QObject>
@@ -21,7 +23,7 @@ public:
 };
 
 namespace exam {
-extern Tado *ado;
+extern QPointer<Tado> ado;
 // The one connection string of the run; empty until the data module builds it.
 extern QString connstr;
 } // namespace exam

@@ -183,6 +183,7 @@ void TableObject::setSort(const QString &order)
 
 void TableObject::first()
 {
+    requireOpen();
     browseMode();
     m_pos = 0;
     m_eof = m_view.isEmpty();
@@ -191,6 +192,7 @@ void TableObject::first()
 
 int TableObject::moveBy(int n)
 {
+    requireOpen();
     browseMode();
     if (m_view.isEmpty()) {
         m_eof = m_bof = true;

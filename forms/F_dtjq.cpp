@@ -1,7 +1,7 @@
 #include "F_dtjq.h"
 
 namespace exam {
-Tdtjq *dtjq = nullptr;
+QPointer<Tdtjq> dtjq;
 }
 
 Tdtjq::Tdtjq()

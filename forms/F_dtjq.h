@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "../app/form.h"
 
 // The answering-tips page.
@@ -11,5 +13,5 @@ public:
 };
 
 namespace exam {
-extern Tdtjq *dtjq;
+extern QPointer<Tdtjq> dtjq;
 }

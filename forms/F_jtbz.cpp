@@ -1,7 +1,7 @@
 #include "F_jtbz.h"
 
 namespace exam {
-Tjtbz *jtbz = nullptr;
+QPointer<Tjtbz> jtbz;
 }
 
 Tjtbz::Tjtbz()

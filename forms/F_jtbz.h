@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "../app/form.h"
 
 // The traffic-signs page.
@@ -11,5 +13,5 @@ public:
 };
 
 namespace exam {
-extern Tjtbz *jtbz;
+extern QPointer<Tjtbz> jtbz;
 }

@@ -1,7 +1,7 @@
 #include "F_jxjs.h"
 
 namespace exam {
-Tjxjs *jxjs = nullptr;
+QPointer<Tjxjs> jxjs;
 }
 
 Tjxjs::Tjxjs()

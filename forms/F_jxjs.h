@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "../app/form.h"
 
 // The driving-school page.
@@ -11,5 +13,5 @@ public:
 };
 
 namespace exam {
-extern Tjxjs *jxjs;
+extern QPointer<Tjxjs> jxjs;
 }

@@ -5,6 +5,7 @@
 #include "../app/keys.h"
 #include "../app/messagebox.h"
 #include "../app/shell.h"
+#include "../data/examgroups.h"
 #include "F_dtjq.h"
 #include "F_jtbz.h"
 #include "F_jxjs.h"
@@ -14,14 +15,10 @@
 #include <QCoreApplication>
 
 namespace exam {
-Tmain *main = nullptr;
+QPointer<Tmain> main;
 }
 
 const QString Tmain::kContactUrl = QStringLiteral("http://www.hechuan-jiakao.example/");
-
-namespace {
-enum ExamMode { StudyRun = 1, MockExam = 2 };
-}
 
 Tmain::Tmain()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "../app/controls.h"
 #include "../app/form.h"
 
@@ -46,5 +48,5 @@ private:
 };
 
 namespace exam {
-extern Tmain *main;
+extern QPointer<Tmain> main;
 }

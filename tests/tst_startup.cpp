@@ -50,7 +50,7 @@ public:
     bool created = false;
 };
 
-ProbeForm *probe = nullptr;
+QPointer<ProbeForm> probe;
 
 } // namespace
 
@@ -141,7 +141,7 @@ private slots:
         exam::xccx->close();
         QVERIFY(!exam::xccx->isVisible());
         exam::main->Image9Click();
-        QCOMPARE(exam::xccx, chooser); // created once, only shown again
+        QCOMPARE(exam::xccx.data(), chooser); // created once, only shown again
         QCOMPARE(exam::xccx->Tag, 1);
     }
 
@@ -225,7 +225,7 @@ private slots:
     void endOfTheRunClearsTheConnectionString()
     {
         start();
-        QPointer<QObject> chooser = exam::xccx;
+        QPointer<QObject> chooser = exam::xccx.data();
         destroyWindowSet();
         QVERIFY(chooser.isNull());
         QVERIFY(exam::connstr.isEmpty());
