@@ -3,12 +3,14 @@
 #include "data/connection.h"
 #include "data/errors.h"
 #include "data/programfolder.h"
+#include "data/sqlfile.h"
 #include "data/workgroup.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSqlQuery>
 
 Bank sampleBank(int categories, int trueFalse, int choice)
 {
@@ -41,6 +43,35 @@ Bank sampleBank(int categories, int trueFalse, int choice)
                 for (int k = 0; k < 4; ++k)
                     q.options.append(
                         {QStringLiteral("选项%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
+            }
+            bank.questions.append(q);
+        }
+    }
+    return bank;
+}
+
+Bank examBank()
+{
+    Bank bank;
+    const int shares[4][3] = {{40, 40, 40}, {30, 30, 30}, {30, 30, 0}, {0, 0, 30}};
+    for (int s = 1; s <= 4; ++s) {
+        bank.categories.append({s, QStringLiteral("考试分类%1").arg(s),
+                                {shares[s - 1][0], shares[s - 1][1], shares[s - 1][2]}});
+        for (int n = 1; n <= 50; ++n) {
+            BankQuestion q;
+            q.subId = s * 1000 + n;
+            q.sortId = s;
+            q.typeId = n <= 20 ? 1 : 2;
+            q.errorTimes = n;
+            q.text = QStringLiteral("考题%1").arg(q.subId);
+            q.info = QStringLiteral("解析%1").arg(q.subId);
+            if (n % 10 == 0)
+                q.picture = QStringLiteral("e%1.jpg").arg(q.subId);
+            if (q.typeId == 1) {
+                q.options = {{QStringLiteral("正确"), n % 2 == 1}, {QStringLiteral("错误"), n % 2 == 0}};
+            } else {
+                for (int k = 0; k < 4; ++k)
+                    q.options.append({QStringLiteral("答案%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
             }
             bank.questions.append(q);
         }
@@ -82,6 +113,29 @@ void ProgramFolder::writePictures(const Bank &bank) const
             out.write(jpegBytes(60, 40));
         }
     }
+}
+
+void ProgramFolder::writePaper(const QList<int> &subIds) const
+{
+    SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::ReadWrite);
+    db.exec(QStringLiteral("DELETE FROM note"));
+    QSqlQuery q = db.prepare(QStringLiteral("INSERT INTO note (subId) VALUES (?)"));
+    for (int id : subIds) {
+        q.addBindValue(id);
+        db.run(q);
+    }
+}
+
+QList<std::array<qint64, 3>> ProgramFolder::paper() const
+{
+    SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::ReadOnly);
+    QSqlQuery q =
+        db.prepare(QStringLiteral("SELECT subId, optionid, isright FROM note ORDER BY noteId"));
+    db.run(q);
+    QList<std::array<qint64, 3>> rows;
+    while (q.next())
+        rows.append({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong()});
+    return rows;
 }
 
 BoxAnswers::BoxAnswers()

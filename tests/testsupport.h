@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -25,6 +26,12 @@
 // Question ids are sortId * 1000 + n; every third question of a category has a picture.
 Bank sampleBank(int categories = 3, int trueFalse = 4, int choice = 6);
 
+// A bank whose shares give each group a 100-question paper: categories 1 to 4 with shares
+// (40, 40, 40), (30, 30, 30), (30, 30, 0), (0, 0, 30), each holding 20 true/false and 30
+// multiple-choice questions (ids sortId * 1000 + n). True/false keys alternate; the key of
+// a multiple-choice question is option n mod 4.
+Bank examBank();
+
 // A program folder of its own holding a question bank, its workgroup file and pictures.
 class ProgramFolder
 {
@@ -38,6 +45,10 @@ public:
     void activate() const;
     // A good JPEG and BMP under upload/ for the questions' pictures.
     void writePictures(const Bank &bank) const;
+    // Replaces the answer sheet with a paper of these questions, unanswered.
+    void writePaper(const QList<int> &subIds) const;
+    // The answer sheet: (subId, optionid, isright) in paper order.
+    QList<std::array<qint64, 3>> paper() const;
 
 private:
     QTemporaryDir m_dir;
