@@ -93,20 +93,23 @@ void drawPaper(TableObject &subject, TableObject &sort, TableObject &note, Paper
     if (!anyShare)
         throw ExamError(QStringLiteral("题库中没有“%1”车型的考题，无法组卷。").arg(groupName));
 
-    for (note.first(); !note.eof();)
-        note.deleteRecord();
-    for (int typeId = 1; typeId <= 2; ++typeId) {
-        for (sort.first(); !sort.eof(); sort.next()) {
-            const int a = int(sort.asInteger(column));
-            if (a <= 0)
-                continue;
-            const int t = (a * 4) / 10;
-            const int sortId = int(sort.asInteger(QStringLiteral("sortID")));
-            drawQuestions(subject, note, random, typeId == 1 ? t : a - t, sortId, typeId,
-                          categoryLabel(sortId, sort.asText(QStringLiteral("sortname"))));
+    // The new paper replaces the old one whole: a draw that fails leaves the last paper.
+    note.transaction([&] {
+        for (note.first(); !note.eof();)
+            note.deleteRecord();
+        for (int typeId = 1; typeId <= 2; ++typeId) {
+            for (sort.first(); !sort.eof(); sort.next()) {
+                const int a = int(sort.asInteger(column));
+                if (a <= 0)
+                    continue;
+                const int t = (a * 4) / 10;
+                const int sortId = int(sort.asInteger(QStringLiteral("sortID")));
+                drawQuestions(subject, note, random, typeId == 1 ? t : a - t, sortId, typeId,
+                              categoryLabel(sortId, sort.asText(QStringLiteral("sortname"))));
+            }
         }
-    }
-    note.post();
+        note.post();
+    });
 }
 
 } // namespace paper

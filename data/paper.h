@@ -45,8 +45,8 @@ void drawQuestions(TableObject &subject, TableObject &note, PaperRandom &random,
 
 // Empties `note` and draws a new paper for vehicle-class group `group`: for true/false, then
 // multiple-choice questions, every category of `sort` in its order gives 40 % (rounded down)
-// or the rest of its share. A group with no share at all raises an error before `note` is
-// touched.
+// or the rest of its share. The paper is written whole or not at all; a group with no share
+// raises an error before `note` is touched.
 void drawPaper(TableObject &subject, TableObject &sort, TableObject &note, PaperRandom &random,
                int group, const QString &groupName);
 

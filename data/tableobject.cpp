@@ -434,6 +434,25 @@ void TableObject::deleteRecord()
     m_eof = m_bof = m_view.isEmpty();
 }
 
+void TableObject::transaction(const std::function<void()> &changes)
+{
+    requireOpen();
+    browseMode();
+    m_file->exec(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        changes();
+        browseMode();
+        m_file->exec(QStringLiteral("COMMIT"));
+    } catch (...) {
+        m_state = State::Browse;
+        m_file->exec(QStringLiteral("ROLLBACK"));
+        load();
+        rebuildView(-1);
+        first();
+        throw;
+    }
+}
+
 void TableObject::writeFailed(const QString &detail) const
 {
     QString why = detail.trimmed();

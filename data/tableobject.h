@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class SqlFile;
@@ -66,6 +67,10 @@ public:
     void cancel();
     void deleteRecord();
     bool isEditing() const { return m_state != State::Browse; }
+
+    // Runs `changes` as one transaction: all of them reach the file, or none does and the
+    // table object is read again from the file.
+    void transaction(const std::function<void()> &changes);
 
     const ColumnSet &columns() const { return m_columns; }
 

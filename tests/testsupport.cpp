@@ -55,7 +55,8 @@ Bank examBank()
     Bank bank;
     const int shares[4][3] = {{40, 40, 40}, {30, 30, 30}, {30, 30, 0}, {0, 0, 30}};
     for (int s = 1; s <= 4; ++s) {
-        bank.categories.append({s, QStringLiteral("考试分类%1").arg(s),
+        bank.categories.append({s,
+                                QStringLiteral("考试分类%1").arg(s),
                                 {shares[s - 1][0], shares[s - 1][1], shares[s - 1][2]}});
         for (int n = 1; n <= 50; ++n) {
             BankQuestion q;
@@ -68,10 +69,12 @@ Bank examBank()
             if (n % 10 == 0)
                 q.picture = QStringLiteral("e%1.jpg").arg(q.subId);
             if (q.typeId == 1) {
-                q.options = {{QStringLiteral("正确"), n % 2 == 1}, {QStringLiteral("错误"), n % 2 == 0}};
+                q.options = {{QStringLiteral("正确"), n % 2 == 1},
+                             {QStringLiteral("错误"), n % 2 == 0}};
             } else {
                 for (int k = 0; k < 4; ++k)
-                    q.options.append({QStringLiteral("答案%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
+                    q.options.append(
+                        {QStringLiteral("答案%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
             }
             bank.questions.append(q);
         }

@@ -74,7 +74,8 @@ class ExamWindowTest : public QObject
 
     void clickCell(int number)
     {
-        const QRect r = w->StringGrid1->visualItemRect(w->StringGrid1->item((number - 1) / 20, (number - 1) % 20));
+        const QRect r = w->StringGrid1->visualItemRect(
+            w->StringGrid1->item((number - 1) / 20, (number - 1) % 20));
         QTest::mouseClick(w->StringGrid1->viewport(), Qt::LeftButton, {}, r.center());
     }
 
@@ -301,7 +302,8 @@ private slots:
         QCOMPARE(cell(90), QStringLiteral("90B"));
         clickCell(95);
         QCOMPARE(m_boxes->shown().size(), 1);
-        QVERIFY2(m_boxes->texts().first().contains(QStringLiteral("第 95 题")), qPrintable(m_boxes->texts().first()));
+        QVERIFY2(m_boxes->texts().first().contains(QStringLiteral("第 95 题")),
+                 qPrintable(m_boxes->texts().first()));
         QCOMPARE(w->CurrentNo, 90);
         QCOMPARE(w->StringGrid1->currentColumn(), 9);
     }

@@ -27,13 +27,17 @@ private slots:
         QTest::newRow("both lines") << QByteArray("alltime=2700\r\nmark=80\r\n") << 2700 << 80;
         QTest::newRow("other order, other lines")
             << QByteArray("[exam]\nmark=80\n; note\nalltime=2700\n") << 2700 << 80;
-        QTest::newRow("no break after the last line") << QByteArray("alltime=2700\nmark=80") << 2700 << 80;
+        QTest::newRow("no break after the last line")
+            << QByteArray("alltime=2700\nmark=80") << 2700 << 80;
         QTest::newRow("only duration") << QByteArray("alltime=2700\n") << 5400 << 90;
         QTest::newRow("only mark") << QByteArray("mark=80\n") << 5400 << 90;
         QTest::newRow("empty file") << QByteArray() << 5400 << 90;
-        QTest::newRow("blank after the equals sign") << QByteArray("alltime= 3000\nmark= 85") << 3000 << 85;
-        QTest::newRow("blank before the equals sign") << QByteArray("alltime =3000\nmark=85") << 5400 << 90;
-        QTest::newRow("blank after the number") << QByteArray("alltime=3000 \nmark=85") << 5400 << 90;
+        QTest::newRow("blank after the equals sign")
+            << QByteArray("alltime= 3000\nmark= 85") << 3000 << 85;
+        QTest::newRow("blank before the equals sign")
+            << QByteArray("alltime =3000\nmark=85") << 5400 << 90;
+        QTest::newRow("blank after the number")
+            << QByteArray("alltime=3000 \nmark=85") << 5400 << 90;
         QTest::newRow("text before the key") << QByteArray(" alltime=3000\nmark=85") << 5400 << 90;
         QTest::newRow("a later mark line replaces it")
             << QByteArray("alltime=2700\nmark=80\n# remark\n") << 5400 << 90;
@@ -42,7 +46,8 @@ private slots:
         QTest::newRow("sign") << QByteArray("alltime=+65\nmark=-1") << 65 << -1;
         QTest::newRow("dollar hexadecimal") << QByteArray("alltime=$A8C\nmark=$5a") << 2700 << 90;
         QTest::newRow("0x hexadecimal") << QByteArray("alltime=0xA8C\nmark=0X5A") << 2700 << 90;
-        QTest::newRow("hexadecimal without digits") << QByteArray("alltime=0x\nmark=90") << 5400 << 90;
+        QTest::newRow("hexadecimal without digits")
+            << QByteArray("alltime=0x\nmark=90") << 5400 << 90;
         QTest::newRow("decimal point") << QByteArray("alltime=27.5\nmark=90") << 5400 << 90;
         QTest::newRow("too large") << QByteArray("alltime=99999999999\nmark=90") << 5400 << 90;
         QTest::newRow("empty value") << QByteArray("alltime=\nmark=90") << 5400 << 90;
