@@ -9,6 +9,7 @@
 
 const QString kSongTi = QStringLiteral("宋体");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
+const QString kArialBlack = QStringLiteral("Arial Black");
 
 namespace {
 
@@ -18,6 +19,8 @@ void mapDesignFonts()
                              QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UMing CN")};
     QFont::insertSubstitutions(kSongTi, cjk);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), cjk);
+    QFont::insertSubstitutions(kArialBlack,
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(
         kSansSerif,
         QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")} + cjk);

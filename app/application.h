@@ -15,5 +15,6 @@ public:
 
 // Font of the given family and pixel size; the families are the windows' design names.
 QFont designFont(const QString &family, int pixelSize, bool bold = false);
-extern const QString kSongTi;    // 宋体
-extern const QString kSansSerif; // MS Sans Serif
+extern const QString kSongTi;     // 宋体
+extern const QString kSansSerif;  // MS Sans Serif
+extern const QString kArialBlack; // Arial Black

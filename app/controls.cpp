@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 QColor windowsColor(int value)
 {
@@ -29,6 +30,14 @@ QColor windowText()
 QColor silver()
 {
     return QColor(192, 192, 192);
+}
+QColor inactiveBorder()
+{
+    return QColor(244, 247, 252);
+}
+QColor menuBar()
+{
+    return QColor(240, 240, 240);
 }
 } // namespace syscolor
 
@@ -72,6 +81,34 @@ void TextLabel::setBackground(const QColor &color)
     pal.setColor(QPalette::Window, color);
     setPalette(pal);
     setAutoFillBackground(true);
+}
+
+void TextLabel::paintEvent(QPaintEvent *event)
+{
+    if (!wordWrap() || font().pixelSize() <= 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF metrics(font());
+    const qreal step = font().pixelSize();
+    qreal y = 0;
+    for (const QString &paragraph : text().split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width());
+            line.setPosition(QPointF(0, y - (metrics.height() - step) / 2));
+            y += step;
+        }
+        layout.endLayout();
+        if (paragraph.isEmpty())
+            y += step;
+        layout.draw(&painter, QPointF(0, 0));
+        if (y > height())
+            break;
+    }
 }
 
 void TextLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -16,6 +16,8 @@ QColor highlight();
 QColor gradientActiveCaption();
 QColor windowText();
 QColor silver();
+QColor inactiveBorder();
+QColor menuBar();
 } // namespace syscolor
 
 // A label at a fixed place and size. Its caption is kept exactly as set (carriage returns
@@ -40,6 +42,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Wrapped lines stand one type size apart, as the window layouts are measured.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_caption;

@@ -25,9 +25,11 @@ void TForm::setLook(const Look &look)
     Qt::WindowFlags flags = Qt::Window;
     if (look.frame == Frame::None)
         flags |= Qt::FramelessWindowHint;
-    else if (look.closeButtonOnly)
+    else if (look.buttons == CaptionButtons::CloseOnly)
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint;
+    else if (look.buttons == CaptionButtons::None)
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (look.onTop)
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);

@@ -23,9 +23,11 @@ public:
 
 protected:
     enum class Frame { None, Single, Sizeable };
+    // The buttons of the caption bar: the usual three, the close box alone, or none.
+    enum class CaptionButtons { Usual, CloseOnly, None };
     struct Look {
         Frame frame = Frame::None;
-        bool closeButtonOnly = false;
+        CaptionButtons buttons = CaptionButtons::Usual;
         bool onTop = true;
         QSize size; // client area
         QString caption;

@@ -52,17 +52,17 @@ void showRowsByType(const OptionLabels &rows, int typeId)
     rows[3]->setVisible(typeId != 1);
 }
 
-void filterOptions(TableObject &options, int subid)
+void filterBySubId(TableObject &table, int subid)
 {
-    options.setFiltered(false);
-    options.setFilter(QStringLiteral("subid=%1").arg(subid));
-    options.setFiltered(true);
-    options.first();
+    table.setFiltered(false);
+    table.setFilter(QStringLiteral("subid=%1").arg(subid));
+    table.setFiltered(true);
+    table.first();
 }
 
 void showOptionsAndKey(TableObject &options, int subid, const OptionLabels &rows)
 {
-    filterOptions(options, subid);
+    filterBySubId(options, subid);
     for (int k = 0; !options.eof(); ++k, options.next()) {
         if (k >= int(rows.size()))
             continue;

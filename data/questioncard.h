@@ -33,8 +33,9 @@ void showRowsByType(const OptionLabels &rows, int typeId);
 // options past the fourth are not shown.
 void showOptionsAndKey(TableObject &options, int subid, const OptionLabels &rows);
 
-// Puts "subid=N" on the options table, filtering on, at its first row.
-void filterOptions(TableObject &options, int subid);
+// Puts the filter "subid=N" on a table (the options of a question, or the question itself),
+// filtering on, at its first row.
+void filterBySubId(TableObject &table, int subid);
 
 // The whole card as the browsers show it: question currentNo of `subject` as filtered and
 // ordered now.

@@ -6,6 +6,6 @@ QPointer<Tdtjq> dtjq;
 
 Tdtjq::Tdtjq()
 {
-    setLook({Frame::Sizeable, true, false, clientOfOuterSize(827, 594),
+    setLook({Frame::Sizeable, CaptionButtons::CloseOnly, false, clientOfOuterSize(827, 594),
              QStringLiteral("禾川信息科技有限公司答题技巧")});
 }

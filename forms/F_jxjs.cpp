@@ -6,6 +6,6 @@ QPointer<Tjxjs> jxjs;
 
 Tjxjs::Tjxjs()
 {
-    setLook({Frame::Sizeable, false, true, clientOfOuterSize(837, 590),
+    setLook({Frame::Sizeable, CaptionButtons::Usual, true, clientOfOuterSize(837, 590),
              QStringLiteral("禾川信息科技驾驶员理论模拟考试系统")});
 }

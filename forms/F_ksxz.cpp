@@ -40,7 +40,7 @@ const Rule kRules[] = {
 
 Tksxz::Tksxz() : ADO_note(new TableObject(QStringLiteral("note")))
 {
-    setLook({Frame::None, false, true, QSize(792, 576), QString()});
+    setLook({Frame::None, CaptionButtons::None, true, QSize(792, 576), QString()});
 
     Image1 = new PictureBox(this, {0, 0, 800, 153}, PictureBox::Fit::Stretch);
     Image1->setPicture(layoutPicture(QStringLiteral("notice_banner.jpg")));

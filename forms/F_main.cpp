@@ -22,7 +22,7 @@ const QString Tmain::kContactUrl = QStringLiteral("http://www.hechuan-jiakao.exa
 
 Tmain::Tmain()
 {
-    setLook({Frame::None, false, false, QSize(792, 576), kApplicationTitle});
+    setLook({Frame::None, CaptionButtons::None, false, QSize(792, 576), kApplicationTitle});
     KeyPreview = true;
 
     Image1 = new PictureBox(this, {0, 0, 800, 90});

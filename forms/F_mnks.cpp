@@ -12,7 +12,9 @@
 #include "../data/questioncard.h"
 #include "../data/settings.h"
 #include "../data/tableobject.h"
+#include "F_ksqr.h"
 #include "F_ksxz.h"
+#include "F_xxts.h"
 
 #include <QCheckBox>
 #include <QPainter>
@@ -36,7 +38,7 @@ const QString kLetters[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLit
 
 Tmnks::Tmnks() : Timer1(new QTimer(this)), ADO_Note(new TableObject(QStringLiteral("note")))
 {
-    setLook({Frame::None, false, true, QSize(790, 574), QString()});
+    setLook({Frame::None, CaptionButtons::None, true, QSize(790, 574), QString()});
     KeyPreview = true;
     createCandidatePanel();
     createQuestionArea();
@@ -215,7 +217,7 @@ void Tmnks::ShowQuestion()
 void Tmnks::showOptions(qint64 subId, int typeId)
 {
     TableObject &options = *exam::ado->options;
-    card::filterOptions(options, int(subId));
+    card::filterBySubId(options, int(subId));
     // A slot without an option answers nothing rather than the last question's option.
     OptIds.fill(0);
     OptKeys.fill(0);
@@ -331,10 +333,30 @@ void Tmnks::bt_showClick()
     bt_show->setEnabled(!autoshow->isChecked());
 }
 
-// The submission dialog joins here when it is built.
 void Tmnks::bt_jjClick()
 {
     StringGrid1->setFocus();
+    dismissSubmission();
+    createForm(exam::ksqr)->Show();
+}
+
+// One submission dialog at a time: a new one, a hand-in or the time-up closes the last.
+void Tmnks::dismissSubmission()
+{
+    if (!exam::ksqr)
+        return;
+    exam::ksqr->close();
+    exam::ksqr->deleteLater();
+}
+
+void Tmnks::HandIn()
+{
+    if (m_handedIn)
+        return;
+    m_handedIn = true;
+    Timer1->stop();
+    dismissSubmission();
+    createForm(exam::xxts)->Show();
 }
 
 void Tmnks::FormKeyDown(int key, Qt::KeyboardModifiers)
@@ -395,8 +417,10 @@ void Tmnks::Timer1Timer()
     if (TimeLeft == 0) {
         // The count ends with the exam: a time-up comes once.
         Timer1->stop();
+        dismissSubmission();
         msgbox::show({kApplicationTitle, QStringLiteral("时间到！"), msgbox::Icon::None,
                       msgbox::Buttons::Ok});
+        HandIn();
         close();
     }
     if (TimeLeft >= 0)

@@ -78,11 +78,14 @@ public:
     void bt_jjClick();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift) override;
     void Timer1Timer();
+    // Ends the exam and opens its result: by "确认交卷" or at the time-up, once per exam.
+    void HandIn();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void dismissSubmission();
     void createCandidatePanel();
     void createQuestionArea();
     void createStatusRow();
@@ -93,6 +96,8 @@ private:
     int lastQuestion() const;
     std::array<TextLabel *, 4> optionLabels() const { return {lb1, lb2, lb3, lb4}; }
     std::array<PushButton *, 4> optionButtons() const { return {opt1, opt2, opt3, opt4}; }
+
+    bool m_handedIn = false;
 };
 
 namespace exam {

@@ -14,7 +14,8 @@ QPointer<Txccx> xccx;
 
 Txccx::Txccx()
 {
-    setLook({Frame::Sizeable, true, true, clientOfOuterSize(381, 284), QStringLiteral("选择车型")});
+    setLook({Frame::Sizeable, CaptionButtons::CloseOnly, true, clientOfOuterSize(381, 284),
+             QStringLiteral("选择车型")});
     KeyPreview = true;
 
     Label1 = new TextLabel(this, {72, 24, 185, 25}, QStringLiteral("请选择您所学的车型"),

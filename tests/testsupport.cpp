@@ -82,6 +82,26 @@ Bank examBank()
     return bank;
 }
 
+QList<int> standardPaper()
+{
+    QList<int> ids;
+    for (int n = 1; n <= 20; ++n)
+        ids.append(1000 + n);
+    for (int n = 1; n <= 20; ++n)
+        ids.append(2000 + n);
+    for (int n = 21; n <= 50; ++n)
+        ids.append(1000 + n);
+    for (int n = 21; n <= 50; ++n)
+        ids.append(2000 + n);
+    return ids;
+}
+
+int keySlot(int subId)
+{
+    const int n = subId % 1000;
+    return n <= 20 ? (n % 2 == 1 ? 0 : 1) : n % 4;
+}
+
 ProgramFolder::ProgramFolder(const Bank &bank)
 {
     writeBankDatabase(bank, file(QStringLiteral("data.mdb")), 1);

@@ -32,6 +32,14 @@ Bank sampleBank(int categories = 3, int trueFalse = 4, int choice = 6);
 // a multiple-choice question is option n mod 4.
 Bank examBank();
 
+// A paper of examBank(): positions 1-20 and 21-40 are the true/false questions 1001-1020
+// and 2001-2020, positions 41-70 and 71-100 the multiple-choice questions 1021-1050 and
+// 2021-2050.
+QList<int> standardPaper();
+
+// The option slot (0 to 3) of the key of a question of examBank().
+int keySlot(int subId);
+
 // A program folder of its own holding a question bank, its workgroup file and pictures.
 class ProgramFolder
 {

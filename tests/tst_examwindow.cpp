@@ -9,33 +9,6 @@
 #include <QTimer>
 #include <memory>
 
-namespace {
-
-// Positions 1-20 and 21-40 are true/false questions of categories 1 and 2, 41-70 and 71-100
-// multiple-choice questions of categories 1 and 2.
-QList<int> standardPaper()
-{
-    QList<int> ids;
-    for (int n = 1; n <= 20; ++n)
-        ids.append(1000 + n);
-    for (int n = 1; n <= 20; ++n)
-        ids.append(2000 + n);
-    for (int n = 21; n <= 50; ++n)
-        ids.append(1000 + n);
-    for (int n = 21; n <= 50; ++n)
-        ids.append(2000 + n);
-    return ids;
-}
-
-// The key slot of a question of examBank(): true/false keys alternate, a choice key is n mod 4.
-int keySlot(int subId)
-{
-    const int n = subId % 1000;
-    return n <= 20 ? (n % 2 == 1 ? 0 : 1) : n % 4;
-}
-
-} // namespace
-
 class ExamWindowTest : public QObject
 {
     Q_OBJECT
