@@ -2,11 +2,13 @@
 
 #include "../data/picture.h"
 
+#include <QButtonGroup>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QTextLayout>
 
 QColor windowsColor(int value)
@@ -212,6 +214,56 @@ GroupBox::GroupBox(QWidget *parent, const QRect &geometry, const QString &captio
         "QGroupBox { color: navy; border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
         " padding: 0 2px; }"));
+}
+
+RadioGroup::RadioGroup(QWidget *parent, const QRect &geometry, const QString &caption)
+    : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
+{
+    setGeometry(geometry);
+    m_group->setExclusive(true);
+}
+
+void RadioGroup::setItems(const QStringList &items)
+{
+    qDeleteAll(m_buttons);
+    m_buttons.clear();
+    if (items.isEmpty())
+        return;
+    const int top = 18;
+    const int pitch = qMax(fontMetrics().height() + 2, (height() - top - 4) / int(items.size()));
+    for (int i = 0; i < items.size(); ++i) {
+        auto *button = new QRadioButton(items.at(i), this);
+        button->setGeometry(8, top + i * pitch, width() - 16,
+                            qMin(pitch, fontMetrics().height() + 6));
+        button->show();
+        m_group->addButton(button, i);
+        m_buttons.append(button);
+    }
+}
+
+QStringList RadioGroup::items() const
+{
+    QStringList out;
+    for (const QRadioButton *b : m_buttons)
+        out.append(b->text());
+    return out;
+}
+
+int RadioGroup::itemIndex() const
+{
+    return m_group->checkedId();
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (QRadioButton *b = m_buttons.value(index))
+        b->setChecked(true);
+}
+
+QString RadioGroup::selectedText() const
+{
+    const QRadioButton *b = m_buttons.value(itemIndex());
+    return b ? b->text() : QString();
 }
 
 CellGrid::CellGrid(QWidget *parent, const QRect &geometry, int rows, int columns, int cellSize)

@@ -120,6 +120,29 @@ public:
     GroupBox(QWidget *parent, const QRect &geometry, const QString &caption);
 };
 
+class QButtonGroup;
+class QRadioButton;
+
+// A group box of radio buttons in one column, spread evenly over its height; at most one
+// is selected (-1: none).
+class RadioGroup : public QGroupBox
+{
+    Q_OBJECT
+public:
+    RadioGroup(QWidget *parent, const QRect &geometry, const QString &caption);
+
+    void setItems(const QStringList &items);
+    QStringList items() const;
+    int itemIndex() const;
+    void setItemIndex(int index);
+    QString selectedText() const;
+    QRadioButton *button(int index) const { return m_buttons.value(index); }
+
+private:
+    QButtonGroup *m_group;
+    QList<QRadioButton *> m_buttons;
+};
+
 // A grid of fixed square cells that cannot be edited. A click on a cell and a move of the
 // cursor by the grid's own keys both report the cell as chosen; moving the cursor from code
 // does not.

@@ -52,6 +52,9 @@ void runCreateHandler(TForm *form);
 // some handlers rely on), hands it to the application and runs its creation handler.
 template <class T> T *createForm(QPointer<T> &reference)
 {
+    // A hidden window of the same kind is not shown again: each opening starts fresh.
+    if (reference && reference->isHidden())
+        reference->deleteLater();
     T *created = new T();
     reference = created;
     adoptWindow(created);

@@ -20,40 +20,19 @@ constexpr int kBlack = 0;
 constexpr int kRaise = 11;
 } // namespace
 
-Tckct::Tckct() : ado_note(new TableObject(QStringLiteral("note")))
+Tckct::Tckct()
+    : QuestionStepper({Frame::None, CaptionButtons::None, true, QSize(795, 576), QString()}, kRaise,
+                      16,
+                      {QRect(96, 538, 75, 25), QRect(200, 538, 75, 25), QRect(304, 538, 75, 25),
+                       QRect(408, 538, 75, 25), QRect(512, 538, 81, 25)}),
+      ado_note(new TableObject(QStringLiteral("note")))
 {
-    setLook({Frame::None, CaptionButtons::None, true, QSize(795, 576), QString()});
     Image2 = new PictureBox(this, {-5, 0, 800, 89}, PictureBox::Fit::Stretch);
     Image2->setPicture(layoutPicture(QStringLiteral("review_banner.jpg")));
+    Image2->lower();
     Label6 = new TextLabel(this, {112, 72, 65, 17}, QStringLiteral("禾川科技"),
                            designFont(kSansSerif, 11, true));
     Label6->setBackground(syscolor::inactiveBorder());
-
-    const CardLayout card = createCardLayout(this, kRaise, 16);
-    note = card.note;
-    letters = card.letters;
-    lb1 = card.lb[0];
-    lb2 = card.lb[1];
-    lb3 = card.lb[2];
-    lb4 = card.lb[3];
-    pic = card.pic;
-    Label5 = card.Label5;
-    info = card.info;
-
-    const auto buttons = createNavigationButtons(
-        this, {QRect(96, 538, 75, 25), QRect(200, 538, 75, 25), QRect(304, 538, 75, 25),
-               QRect(408, 538, 75, 25), QRect(512, 538, 81, 25)});
-    Button1 = buttons[0];
-    Button2 = buttons[1];
-    Button3 = buttons[2];
-    Button4 = buttons[3];
-    Button5 = buttons[4];
-    onEvent(Button1, &QPushButton::clicked, this, &Tckct::Button1Click);
-    onEvent(Button2, &QPushButton::clicked, this, &Tckct::Button2Click);
-    onEvent(Button3, &QPushButton::clicked, this, &Tckct::Button3Click);
-    onEvent(Button4, &QPushButton::clicked, this, &Tckct::Button4Click);
-    onEvent(Button5, &QPushButton::clicked, this, &Tckct::Button5Click);
-    Button1->setFocus();
 }
 
 Tckct::~Tckct()
@@ -77,10 +56,16 @@ void Tckct::FormCreate()
     ShowQuestion();
 }
 
+int Tckct::count() const
+{
+    return ado_note->recordCount();
+}
+
 void Tckct::ShowQuestion()
 {
-    if (ado_note->recordCount() == 0) {
-        showNothingWrong();
+    // Every answer was right: the card says so and there is nothing to step through.
+    if (count() == 0) {
+        showEmptySet(QStringLiteral("本次考试没有答错的题目，全部回答正确！"));
         return;
     }
     ado_note->first();
@@ -120,58 +105,4 @@ void Tckct::showOptionsWithChoice(int subId, qint64 chosen)
         labels[k]->setCaption(text);
         labels[k]->setFontColor(key ? kRed : kBlack);
     }
-}
-
-// Every answer was right: the card says so and there is nothing to step through.
-void Tckct::showNothingWrong()
-{
-    note->setCaption(QStringLiteral("本次考试没有答错的题目，全部回答正确！"));
-    info->setCaption(QString());
-    pic->hide();
-    for (TextLabel *row : rows())
-        row->setCaption(QString());
-    for (PushButton *button : {Button1, Button2, Button3, Button4})
-        button->setEnabled(false);
-}
-
-void Tckct::UpdateButtons()
-{
-    const auto s = navigation::states(CurrentNo, ado_note->recordCount());
-    Button3->setEnabled(s.next);
-    Button4->setEnabled(s.last);
-    Button2->setEnabled(s.prior);
-    Button1->setEnabled(s.first);
-}
-
-void Tckct::Button1Click()
-{
-    CurrentNo = navigation::move(navigation::Button::First, CurrentNo, ado_note->recordCount());
-    UpdateButtons();
-    ShowQuestion();
-}
-
-void Tckct::Button2Click()
-{
-    CurrentNo = navigation::move(navigation::Button::Prior, CurrentNo, ado_note->recordCount());
-    UpdateButtons();
-    ShowQuestion();
-}
-
-void Tckct::Button3Click()
-{
-    CurrentNo = navigation::move(navigation::Button::Next, CurrentNo, ado_note->recordCount());
-    UpdateButtons();
-    ShowQuestion();
-}
-
-void Tckct::Button4Click()
-{
-    CurrentNo = navigation::move(navigation::Button::Last, CurrentNo, ado_note->recordCount());
-    UpdateButtons();
-    ShowQuestion();
-}
-
-void Tckct::Button5Click()
-{
-    close();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "../app/pagewindow.h"
+
 #include <QPointer>
 
-#include "../app/form.h"
-
 // The answering-tips page.
-class Tdtjq : public TForm
+class Tdtjq : public PageWindow
 {
     Q_OBJECT
 public:

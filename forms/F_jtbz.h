@@ -1,11 +1,11 @@
 #pragma once
 
+#include "../app/pagewindow.h"
+
 #include <QPointer>
 
-#include "../app/form.h"
-
-// The traffic-signs page.
-class Tjtbz : public TForm
+// The traffic-signs and police-signals page.
+class Tjtbz : public PageWindow
 {
     Q_OBJECT
 public:

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "../app/pagewindow.h"
+
 #include <QPointer>
 
-#include "../app/form.h"
-
 // The driving-school page.
-class Tjxjs : public TForm
+class Tjxjs : public PageWindow
 {
     Q_OBJECT
 public:

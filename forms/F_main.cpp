@@ -9,7 +9,9 @@
 #include "F_dtjq.h"
 #include "F_jtbz.h"
 #include "F_jxjs.h"
+#include "F_lxxc.h"
 #include "F_xccx.h"
+#include "F_ycst.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -71,10 +73,15 @@ void Tmain::Image8Click()
     exam::xccx->Show();
 }
 
-// The frequently-missed browser and the practice chooser join the menu with their windows.
-void Tmain::Image7Click() {}
+void Tmain::Image7Click()
+{
+    createForm(exam::ycst)->Show();
+}
 
-void Tmain::Image6Click() {}
+void Tmain::Image6Click()
+{
+    createForm(exam::lxxc)->Show();
+}
 
 void Tmain::Image10Click()
 {

@@ -850,8 +850,11 @@ void browserBanner(QPainter &p, const QSize &size)
 {
     paintBannerBackground(p, size);
     drawRoadMotif(p, QRectF(560, 6, 140, 74));
-    drawWheelEmblem(p, QPointF(44, 41), 28);
-    drawTitleBlock(p, QRectF(86, 4, 420, 76), 30, QStringLiteral("题库浏览与练习"), 16);
+    // The band under the title stays plain: the windows put their headings there.
+    drawWheelEmblem(p, QPointF(32, 29), 22);
+    drawShadowLabel(p, QRectF(62, 8, 300, 40), kTitle, uiFont(28, true), kWhite);
+    drawLabel(p, QRectF(366, 20, 180, 24), QStringLiteral("题库浏览与练习"), uiFont(16),
+              QColor(210, 232, 255));
     p.setPen(QPen(QColor(255, 255, 255, 170), 1.2));
     p.setBrush(QColor(255, 255, 255, 60));
     p.drawEllipse(QPointF(746, 42), 32, 32);
@@ -893,9 +896,15 @@ void drawCandidateStrip(QPainter &p, const QRectF &r)
 void reviewBanner(QPainter &p, const QSize &size)
 {
     paintBannerBackground(p, size);
-    drawWheelEmblem(p, QPointF(44, 43), 27);
-    drawTitleBlock(p, QRectF(84, 4, 330, 80), 28, QStringLiteral("错题回顾 · 查漏补缺"), 14);
+    drawWheelEmblem(p, QPointF(36, 32), 24);
+    drawShadowLabel(p, QRectF(68, 8, 300, 40), kTitle, uiFont(28, true), kWhite);
+    drawLabel(p, QRectF(334, 20, 116, 24), QStringLiteral("错题回顾 · 查漏补缺"), uiFont(14),
+              QColor(210, 232, 255));
     drawCandidateStrip(p, QRectF(452, 7, 338, 73));
+    // The name strip: the review window writes the candidate's name after "考生姓名：".
+    p.fillRect(QRectF(40, 70, 250, 18), QColor(244, 247, 252));
+    drawLabel(p, QRectF(40, 70, 76, 18), QStringLiteral("考生姓名："), uiFont(11, true),
+              QColor(30, 60, 110), Qt::AlignRight | Qt::AlignVCenter);
 }
 
 bool save(const QImage &img, const QDir &dir, const QString &name)

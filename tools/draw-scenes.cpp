@@ -276,9 +276,8 @@ void drawArm(QPainter &p, const Arm &arm)
     strokePath(p, sleeve, roundPen(kInk, 9.5));
     strokePath(p, sleeve, roundPen(kShirt, 7.5));
     const QPointF wrist = arm.joints.back();
-    const qreal angle = qIsNaN(arm.handAngle)
-                            ? bearing(arm.joints[arm.joints.size() - 2], wrist)
-                            : arm.handAngle;
+    const qreal angle =
+        qIsNaN(arm.handAngle) ? bearing(arm.joints[arm.joints.size() - 2], wrist) : arm.handAngle;
     glove(p, wrist + heading(angle) * (5 * arm.handScale), angle, arm.hand, arm.handScale,
           arm.side);
 }
@@ -412,28 +411,26 @@ QImage goStraightSignal()
 
 QImage leftTurnSignal()
 {
-    return policeSignal(
-        {{{Side::Right, {kRightShoulder, {70, 36}}, Hand::Palm, -35, 1.15},
-          {Side::Left, {kLeftShoulder, {101, 76}}, Hand::Edge, qQNaN(), 1, true}},
-         {restingArm(Side::Left)},
-         {curve({126, 98}, {118, 106}, {104, 97})}});
+    return policeSignal({{{Side::Right, {kRightShoulder, {70, 36}}, Hand::Palm, -35, 1.15},
+                          {Side::Left, {kLeftShoulder, {101, 76}}, Hand::Edge, qQNaN(), 1, true}},
+                         {restingArm(Side::Left)},
+                         {curve({126, 98}, {118, 106}, {104, 97})}});
 }
 
 QImage leftTurnWaitSignal()
 {
-    return policeSignal({{restingArm(Side::Right),
-                          {Side::Left, {kLeftShoulder, {139, 71}}, Hand::Edge}},
-                         {{Side::Left, {kLeftShoulder, {129, 82}}, Hand::Edge}},
-                         {curve({156, 66}, {160, 80}, {150, 90})}});
+    return policeSignal(
+        {{restingArm(Side::Right), {Side::Left, {kLeftShoulder, {139, 71}}, Hand::Edge}},
+         {{Side::Left, {kLeftShoulder, {129, 82}}, Hand::Edge}},
+         {curve({156, 66}, {160, 80}, {150, 90})}});
 }
 
 QImage rightTurnSignal()
 {
-    return policeSignal(
-        {{{Side::Left, {kLeftShoulder, {130, 36}}, Hand::Palm, 35, 1.15},
-          {Side::Right, {kRightShoulder, {99, 76}}, Hand::Edge, qQNaN(), 1, true}},
-         {restingArm(Side::Right)},
-         {curve({74, 98}, {82, 106}, {96, 97})}});
+    return policeSignal({{{Side::Left, {kLeftShoulder, {130, 36}}, Hand::Palm, 35, 1.15},
+                          {Side::Right, {kRightShoulder, {99, 76}}, Hand::Edge, qQNaN(), 1, true}},
+                         {restingArm(Side::Right)},
+                         {curve({74, 98}, {82, 106}, {96, 97})}});
 }
 
 QImage laneChangeSignal()
@@ -447,10 +444,10 @@ QImage laneChangeSignal()
 
 QImage slowDownSignal()
 {
-    return policeSignal({{restingArm(Side::Left),
-                          {Side::Right, {kRightShoulder, {56, 50}}, Hand::Edge, -90}},
-                         {{Side::Right, {kRightShoulder, {65, 72}}, Hand::Edge}},
-                         {curve({38, 54}, {34, 70}, {46, 80})}});
+    return policeSignal(
+        {{restingArm(Side::Left), {Side::Right, {kRightShoulder, {56, 50}}, Hand::Edge, -90}},
+         {{Side::Right, {kRightShoulder, {65, 72}}, Hand::Edge}},
+         {curve({38, 54}, {34, 70}, {46, 80})}});
 }
 
 QImage pullOverSignal()
@@ -514,10 +511,22 @@ QImage lampSymbol(const QColor &colour, int beamCount, qreal drop, bool fog, boo
     });
 }
 
-QImage highBeamLamp() { return lampSymbol(kLampBlue, 5, 0, false, false); }
-QImage lowBeamLamp() { return lampSymbol(kLampGreen, 5, 9, false, false); }
-QImage frontFogLamp() { return lampSymbol(kLampGreen, 3, 8, true, false); }
-QImage rearFogLamp() { return lampSymbol(kAmber, 3, 0, true, true); }
+QImage highBeamLamp()
+{
+    return lampSymbol(kLampBlue, 5, 0, false, false);
+}
+QImage lowBeamLamp()
+{
+    return lampSymbol(kLampGreen, 5, 9, false, false);
+}
+QImage frontFogLamp()
+{
+    return lampSymbol(kLampGreen, 3, 8, true, false);
+}
+QImage rearFogLamp()
+{
+    return lampSymbol(kAmber, 3, 0, true, true);
+}
 
 QImage turnSignalLamps()
 {
@@ -577,20 +586,23 @@ void sideArcs(QPainter &p, qreal radius, const QColor &colour, qreal width)
 void exclamation(QPainter &p, QPointF centre, qreal height, const QColor &colour)
 {
     const qreal w = height * 0.2;
-    p.fillPath(roundedRect(QRectF(centre.x() - w / 2, centre.y() - height / 2, w, height * 0.66),
-                           w / 2),
-               colour);
+    p.fillPath(
+        roundedRect(QRectF(centre.x() - w / 2, centre.y() - height / 2, w, height * 0.66), w / 2),
+        colour);
     disc(p, centre + QPointF(0, height * 0.42), w * 0.55, colour);
 }
 
 QImage brakeLamp()
 {
     return dashPicture([](QPainter &p) {
-        strokePath(p, [] {
-            QPainterPath ring;
-            ring.addEllipse(QPointF(), 24, 24);
-            return ring;
-        }(), roundPen(kLampRed, 5));
+        strokePath(
+            p,
+            [] {
+                QPainterPath ring;
+                ring.addEllipse(QPointF(), 24, 24);
+                return ring;
+            }(),
+            roundPen(kLampRed, 5));
         exclamation(p, {0, -2}, 30, kLampRed);
         sideArcs(p, 35, kLampRed, 5);
     });
@@ -738,11 +750,16 @@ void carTop(QPainter &p, QPointF centre, qreal angle, const QColor &body, qreal 
     const qreal l = length / 2;
     const qreal w = width / 2;
     outlined(p, roundedRect(QRectF(-l, -w, length, width), 4), body, body.darker(170));
-    fillPolygon(p, QPolygonF{{l * 0.2, -w * 0.78}, {l * 0.55, -w * 0.9}, {l * 0.55, w * 0.9},
-                             {l * 0.2, w * 0.78}},
-                kGlass);
-    fillPolygon(p, QPolygonF{{-l * 0.55, -w * 0.78}, {-l * 0.75, -w * 0.85},
-                             {-l * 0.75, w * 0.85}, {-l * 0.55, w * 0.78}},
+    fillPolygon(
+        p,
+        QPolygonF{
+            {l * 0.2, -w * 0.78}, {l * 0.55, -w * 0.9}, {l * 0.55, w * 0.9}, {l * 0.2, w * 0.78}},
+        kGlass);
+    fillPolygon(p,
+                QPolygonF{{-l * 0.55, -w * 0.78},
+                          {-l * 0.75, -w * 0.85},
+                          {-l * 0.75, w * 0.85},
+                          {-l * 0.55, w * 0.78}},
                 kGlass);
     p.fillRect(QRectF(-l * 0.5, -w * 0.7, l * 0.65, width * 0.7), body.lighter(112));
     disc(p, {l - 1.6, -w + 2.2}, 1.3, QColor(0xff, 0xf4, 0xc0));
@@ -785,8 +802,8 @@ void busTop(QPainter &p, QPointF centre, qreal angle, const QColor &body, qreal 
     p.fillRect(QRectF(l - 5, -w + 1.5, 3.5, width - 3), kGlass);
     p.fillRect(QRectF(-l + 4, -w + 3, length - 12, width - 6), body.lighter(110));
     for (const qreal x : {-l * 0.5, l * 0.2})
-        outlined(p, roundedRect(QRectF(x - 3, -3, 6, 6), 1), body.darker(115),
-                 body.darker(150), 0.6);
+        outlined(p, roundedRect(QRectF(x - 3, -3, 6, 6), 1), body.darker(115), body.darker(150),
+                 0.6);
     if (!label.isEmpty())
         fitText(p, label, QRectF(-l * 0.25, -w + 3, l * 0.4, width - 6), kBlack);
     p.restore();
@@ -857,8 +874,10 @@ void cyclist(QPainter &p, QPointF ground, qreal size, const QColor &colour, bool
 
 void trafficLightIcon(QPainter &p, QPointF centre, int lit)
 {
-    const QColor on[] = {QColor(0xff, 0x30, 0x20), QColor(0xff, 0xc0, 0x10), QColor(0x20, 0xe0, 0x60)};
-    const QColor off[] = {QColor(0x50, 0x18, 0x14), QColor(0x50, 0x40, 0x10), QColor(0x10, 0x40, 0x22)};
+    const QColor on[] = {QColor(0xff, 0x30, 0x20), QColor(0xff, 0xc0, 0x10),
+                         QColor(0x20, 0xe0, 0x60)};
+    const QColor off[] = {QColor(0x50, 0x18, 0x14), QColor(0x50, 0x40, 0x10),
+                          QColor(0x10, 0x40, 0x22)};
     p.save();
     p.setBrush(QColor(0x22, 0x22, 0x24));
     p.setPen(QPen(QColor(0x60, 0x60, 0x64), 0.8));
@@ -987,8 +1006,7 @@ void groundStripe(QPainter &p, const View &v, qreal across, qreal width, qreal n
     fillPolygon(p, groundQuad(v, across - width / 2, across + width / 2, near, far), colour);
 }
 
-void roadMarkings(QPainter &p, const View &v, qreal halfWidth, qreal from = 1.5,
-                  qreal to = 400)
+void roadMarkings(QPainter &p, const View &v, qreal halfWidth, qreal from = 1.5, qreal to = 400)
 {
     groundStripe(p, v, -halfWidth + 0.3, 0.15, from, to, kPaint);
     groundStripe(p, v, halfWidth - 0.3, 0.15, from, to, kPaint);
@@ -1029,10 +1047,11 @@ void carRear(QPainter &p, const View &v, qreal across, qreal ahead, const QColor
     p.fillRect(QRectF(r.right() - w * 0.24, r.bottom() - h * 0.14, w * 0.18, h * 0.14), kBlack);
     p.fillPath(cabin, body.darker(110));
     p.fillPath(roundedRect(lower, w * 0.06), body);
-    fillPolygon(p, QPolygonF{{r.left() + w * 0.2, r.top() + h * 0.42},
-                             {r.left() + w * 0.27, r.top() + h * 0.06},
-                             {r.right() - w * 0.27, r.top() + h * 0.06},
-                             {r.right() - w * 0.2, r.top() + h * 0.42}},
+    fillPolygon(p,
+                QPolygonF{{r.left() + w * 0.2, r.top() + h * 0.42},
+                          {r.left() + w * 0.27, r.top() + h * 0.06},
+                          {r.right() - w * 0.27, r.top() + h * 0.06},
+                          {r.right() - w * 0.2, r.top() + h * 0.42}},
                 kGlass);
     const QColor tail = lightsOn ? QColor(0xff, 0x30, 0x20) : QColor(0xb0, 0x18, 0x18);
     p.fillRect(QRectF(lower.left() + w * 0.04, lower.top() + h * 0.08, w * 0.18, h * 0.1), tail);
@@ -1328,9 +1347,9 @@ QImage truckRightTurnScene()
 
         QPainterPath frontPath({hub.x() - frontRadius, 240.0});
         frontPath.lineTo(hub.x() - frontRadius, hub.y());
-        frontPath.arcTo(QRectF(hub.x() - frontRadius, hub.y() - frontRadius, 2 * frontRadius,
-                               2 * frontRadius),
-                        180, -90);
+        frontPath.arcTo(
+            QRectF(hub.x() - frontRadius, hub.y() - frontRadius, 2 * frontRadius, 2 * frontRadius),
+            180, -90);
         frontPath.lineTo(320, hub.y() - frontRadius);
         QPolygonF fronts, rears;
         QPointF rear(hub.x() - frontRadius, 240.0 + wheelbase);
@@ -1358,7 +1377,8 @@ QImage truckRightTurnScene()
 
         int pose = 0;
         for (int i = 0; i <= steps; ++i)
-            if (QLineF(hub, fronts[i]).length() <= frontRadius + 0.5 && fronts[i].y() < hub.y() - 32) {
+            if (QLineF(hub, fronts[i]).length() <= frontRadius + 0.5 &&
+                fronts[i].y() < hub.y() - 32) {
                 pose = i;
                 break;
             }
@@ -1488,9 +1508,9 @@ QImage mountainBendScene()
         QPainterPath rock;
         rock.moveTo(0, 0);
         rock.lineTo(72, 0);
-        for (const QPointF corner : {QPointF(80, 8), QPointF(77, 16), QPointF(88, 24),
-                                     QPointF(86, 33), QPointF(95, 41), QPointF(94, 50),
-                                     QPointF(100, 56), QPointF(84, 58)})
+        for (const QPointF corner :
+             {QPointF(80, 8), QPointF(77, 16), QPointF(88, 24), QPointF(86, 33), QPointF(95, 41),
+              QPointF(94, 50), QPointF(100, 56), QPointF(84, 58)})
             rock.lineTo(corner);
         rock.cubicTo(60, 70, 20, 95, -10, 130);
         rock.lineTo(0, 130);
@@ -1548,9 +1568,9 @@ QImage tunnelEntranceScene()
         const qreal portalAt = 40;
         sky(p, v, QColor(0x80, 0xb8, 0xe8), QColor(0xd8, 0xe8, 0xf4));
         ground(p, v, QColor(0x7c, 0xa0, 0x58));
-        fillPolygon(p, QPolygonF{{0, 52}, {40, 18}, {100, 8}, {160, 16}, {200, 40}, {200, 60},
-                                 {0, 60}},
-                    QColor(0x5c, 0x86, 0x48));
+        fillPolygon(
+            p, QPolygonF{{0, 52}, {40, 18}, {100, 8}, {160, 16}, {200, 40}, {200, 60}, {0, 60}},
+            QColor(0x5c, 0x86, 0x48));
         straightRoad(p, v, 3.6);
         roadMarkings(p, v, 3.6, 1.5, portalAt);
         const QRectF portal(v.at(-5.5, portalAt, 6.6), v.at(5.5, portalAt, 0));
@@ -1683,8 +1703,8 @@ QImage hillCrestScene()
         const auto along = [&](qreal t) { return hill.pointAtPercent(t); };
         const auto slope = [&](qreal t) { return -hill.angleAtPercent(t); };
         const qreal tCar = 0.24, tTruck = 0.48, tOncoming = 0.9;
-        truckSide(p, along(tTruck), slope(tTruck), QColor(0xe0, 0x60, 0x20), QColor(0x4a, 0x70, 0x9c),
-                  0.8);
+        truckSide(p, along(tTruck), slope(tTruck), QColor(0xe0, 0x60, 0x20),
+                  QColor(0x4a, 0x70, 0x9c), 0.8);
         carSide(p, along(tCar), slope(tCar), kOwnCar, true);
         carSide(p, along(tOncoming), slope(tOncoming), kBlueCar, false);
         const QPointF eye = along(tCar) + QPointF(2, -13);
@@ -1702,9 +1722,11 @@ QImage truckDownhillScene()
 {
     return picture(kGrass, [](QPainter &p) {
         p.fillRect(QRectF(0, 0, kWidth, kHeight), QColor(0xc8, 0xe0, 0xf4));
-        fillPolygon(p, QPolygonF{{0, 40}, {30, 24}, {70, 34}, {120, 18}, {170, 30}, {200, 22},
-                                 {200, 130}, {0, 130}},
-                    QColor(0x9a, 0xb4, 0x88));
+        fillPolygon(
+            p,
+            QPolygonF{
+                {0, 40}, {30, 24}, {70, 34}, {120, 18}, {170, 30}, {200, 22}, {200, 130}, {0, 130}},
+            QColor(0x9a, 0xb4, 0x88));
         QPainterPath slope({0, 34});
         slope.lineTo(200, 112);
         QPainterPath land = slope;
@@ -1724,13 +1746,14 @@ QImage truckDownhillScene()
         p.setBrush(QColor(0xfb, 0xc7, 0x00));
         p.drawPolygon(triangle(signCentre, 11));
         p.restore();
-        fillPolygon(p, QPolygonF{signCentre + QPointF(-6, 5), signCentre + QPointF(6, 5),
-                                 signCentre + QPointF(-6, -3)},
+        fillPolygon(p,
+                    QPolygonF{signCentre + QPointF(-6, 5), signCentre + QPointF(6, 5),
+                              signCentre + QPointF(-6, -3)},
                     kBlack);
         outlined(p, roundedRect(QRectF(signCentre.x() - 16, signCentre.y() + 9, 32, 10), 1), kWhite,
                  kBlack, 0.8);
-        fitText(p, QStringLiteral("连续下坡"), QRectF(signCentre.x() - 14, signCentre.y() + 10.5, 28, 7),
-                kBlack);
+        fitText(p, QStringLiteral("连续下坡"),
+                QRectF(signCentre.x() - 14, signCentre.y() + 10.5, 28, 7), kBlack);
         QPainterPath arrowPath(slope.pointAtPercent(0.56) + QPointF(0, -14));
         arrowPath.lineTo(slope.pointAtPercent(0.7) + QPointF(0, -14));
         arrow(p, arrowPath, 2, 5, 6, kSwing);
