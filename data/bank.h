@@ -9,6 +9,7 @@ struct BankCategory {
     int sortId = 0;
     QString name;
     int scale[3] = {0, 0, 0};
+    QString origin; // file:line or table row, for messages
 };
 
 struct BankOption {
@@ -25,7 +26,7 @@ struct BankQuestion {
     QString text;
     std::optional<QString> info;
     QVector<BankOption> options;
-    QString origin; // file:line, for messages
+    QString origin; // file:line or table row, for messages
 };
 
 struct Bank {
@@ -50,6 +51,31 @@ std::optional<quint32> storedSourceHash(const QString &path);
 // existing data.mdb built from the same source is kept with its answer sheet; returns
 // whether data.mdb was written anew.
 bool buildBank(const QString &sourceFolder, const QString &programFolder);
+
+// Every problem the bank has for the windows, each naming where it stands: shares adding up
+// to 100 for each vehicle-class group, enough questions of both types for every positive
+// share, unique ids, known categories, two options "正确", "错误" for a true/false question
+// and four for a multiple-choice one, exactly one key, and pictures in `uploadFolder` that
+// load.
+QStringList checkBank(const Bank &bank, const QString &uploadFolder);
+
+// Reads a bank database back; what cannot be read (a missing table or column, a null or
+// non-integer where the windows need a value, an option of no question) is added to
+// `problems` and left out.
+Bank readBankDatabase(const QString &dataPath, QStringList *problems);
+
+// Every problem of a bank database: what reading it finds, the answer sheet's columns and
+// defaults, and checkBank() with the upload/ folder beside it.
+QStringList validateBankDatabase(const QString &dataPath);
+
+// The bank as a spreadsheet: one question a row (format in bank/README.md). Reading throws
+// ExamError listing every broken row by its line; nothing is written then.
+Bank readBankCsv(const QString &path);
+void writeBankCsv(const Bank &bank, const QString &path);
+
+// Replaces the question bank of a program folder with the questions of a CSV file, whole or
+// not at all: the file is checked first, with the folder's pictures.
+void importBank(const QString &csvPath, const QString &programFolder);
 
 // The database user of every question bank.
 extern const QString kBankUser;

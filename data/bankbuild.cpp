@@ -42,12 +42,7 @@ bool buildBank(const QString &source, const QString &target)
     const bool rewrite = storedSourceHash(data) != hash;
     if (rewrite)
         writeBankDatabase(bank, data, hash);
-    const QString mdw = target + QStringLiteral("/Security.mdw");
-    try {
-        workgroup::verify(mdw, kBankUser, kBankPassword);
-    } catch (const ExamError &) {
-        workgroup::create(mdw, kBankUser, kBankPassword);
-    }
+    workgroup::ensure(target + QStringLiteral("/Security.mdw"), kBankUser, kBankPassword);
     copyPictures(source, target);
     return rewrite;
 }

@@ -63,4 +63,13 @@ void verify(const QString &path, const QString &user, const QString &password)
         throw ExamError(wrongUser(user));
 }
 
+void ensure(const QString &path, const QString &user, const QString &password)
+{
+    try {
+        verify(path, user, password);
+    } catch (const ExamError &) {
+        create(path, user, password);
+    }
+}
+
 } // namespace workgroup

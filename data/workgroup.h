@@ -12,4 +12,7 @@ void create(const QString &path, const QString &user, const QString &password);
 // Throws ExamError when the file is missing or unreadable, or the user or password is wrong.
 void verify(const QString &path, const QString &user, const QString &password);
 
+// Writes the workgroup file anew unless it already holds this user with this password.
+void ensure(const QString &path, const QString &user, const QString &password);
+
 } // namespace workgroup
