@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "../data/F_ado.h"
+#include "../data/connection.h"
 #include "../forms/F_dtjq.h"
 #include "../forms/F_jtbz.h"
 #include "../forms/F_jxjs.h"
@@ -19,6 +20,9 @@ void createWindowSet()
     exam::ado = new Tado();
     adoptWindow(exam::ado);
     guarded([] { exam::ado->DataModuleCreate(); });
+    // A bank that opened but cannot be written is reported now, not at the first answer.
+    if (exam::ado->subject->isOpen())
+        guarded([] { requireWritableBank(exam::connstr); });
     createForm(exam::dtjq);
 }
 

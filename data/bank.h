@@ -71,6 +71,8 @@ QStringList validateBankDatabase(const QString &dataPath);
 // The bank as a spreadsheet: one question a row (format in bank/README.md). Reading throws
 // ExamError listing every broken row by its line; nothing is written then.
 Bank readBankCsv(const QString &path);
+// The same for the file's content; `name` stands for the file in messages.
+Bank parseBankCsv(const QByteArray &content, const QString &name);
 void writeBankCsv(const Bank &bank, const QString &path);
 
 // Replaces the question bank of a program folder with the questions of a CSV file, whole or

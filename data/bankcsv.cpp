@@ -124,12 +124,9 @@ class CsvReader
 public:
     explicit CsvReader(const QString &path) : m_path(path) {}
 
-    Bank read()
+    Bank read(const QByteArray &content)
     {
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw ExamError(QStringLiteral("无法读取“%1”。").arg(m_path));
-        const QList<Record> records = parseCsv(decode(file.readAll(), m_path), m_path);
+        const QList<Record> records = parseCsv(decode(content, m_path), m_path);
         if (records.isEmpty() || records.first().fields != kHeader)
             throw ExamError(QStringLiteral("%1:1：第一行应为列名：%2")
                                 .arg(m_path, kHeader.join(QLatin1Char(','))));
@@ -274,7 +271,15 @@ QStringList categoryFields(const BankCategory &c)
 
 Bank readBankCsv(const QString &path)
 {
-    return CsvReader(path).read();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ExamError(QStringLiteral("无法读取“%1”。").arg(path));
+    return CsvReader(path).read(file.readAll());
+}
+
+Bank parseBankCsv(const QByteArray &content, const QString &name)
+{
+    return CsvReader(name).read(content);
 }
 
 void writeBankCsv(const Bank &bank, const QString &path)

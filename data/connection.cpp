@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QSet>
 #include <QSqlQuery>
+#include <QTemporaryFile>
 #include <memory>
 
 ConnectionString::ConnectionString(const QString &text)
@@ -73,4 +74,26 @@ SqlFile *openQuestionBank(const QString &connectionString)
                                     QStringLiteral("“%1”不是有效的题库文件").arg(path));
     file->run(probe);
     return file.release();
+}
+
+void requireWritableBank(const QString &connectionString)
+{
+    const QString path = ConnectionString(connectionString).dataSource();
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString problem =
+        QStringLiteral("程序文件夹“%1”不可写，答题记录无法保存。请把程序放到可写的文件夹后再运行。").arg(folder);
+    // SQLite writes its journal beside the bank, so the folder must take new files too.
+    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
+    if (!probe.open())
+        throw ExamError(problem);
+    probe.close();
+    try {
+        SqlFile bank(path, SqlFile::ReadWrite);
+        // A change that is rolled back: it fails on a file that cannot be written.
+        bank.exec(QStringLiteral("BEGIN"));
+        bank.exec(QStringLiteral("CREATE TABLE main.exam_write_probe (x)"));
+        bank.exec(QStringLiteral("ROLLBACK"));
+    } catch (const ExamError &) {
+        throw ExamError(problem);
+    }
 }

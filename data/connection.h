@@ -29,3 +29,7 @@ class SqlFile;
 // question bank for reading and writing. Throws ExamError with a clear text when a file is
 // missing, the user or password is wrong, or the file is not a database.
 SqlFile *openQuestionBank(const QString &connectionString);
+
+// Throws ExamError when the question bank of the connection string cannot take answers: the
+// file or its folder is read-only (the answer sheet would fail at the first answer).
+void requireWritableBank(const QString &connectionString);

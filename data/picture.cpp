@@ -124,8 +124,6 @@ QImage loadBitmap(const QByteArray &data, const QString &path)
     return image;
 }
 
-} // namespace
-
 QImage decodeJpeg(const QByteArray &data, const QString &name)
 {
     QImage image;
@@ -141,19 +139,27 @@ QImage decodeJpeg(const QByteArray &data, const QString &name)
     return image;
 }
 
-QImage loadPicture(const QString &path)
+} // namespace
+
+QImage decodePicture(const QByteArray &data, const QString &name)
 {
-    const QString kind = kindOf(path);
+    const QString kind = kindOf(name);
     if (kind.isEmpty())
         throw ExamError(
-            QStringLiteral("不支持图片“%1”的格式，只能显示 JPEG 和 BMP 图片。").arg(path));
+            QStringLiteral("不支持图片“%1”的格式，只能显示 JPEG 和 BMP 图片。").arg(name));
+    if (data.isEmpty())
+        throw ExamError(QStringLiteral("图片“%1”是空文件。").arg(name));
+    return kind == QLatin1String("jpeg") ? decodeJpeg(data, name) : loadBitmap(data, name);
+}
+
+QImage loadPicture(const QString &path)
+{
+    if (kindOf(path).isEmpty())
+        return decodePicture(QByteArray(), path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ExamError(QStringLiteral("找不到图片“%1”。").arg(path));
     if (file.size() > kMaxPictureFileBytes)
         throw ExamError(QStringLiteral("图片“%1”太大，拒绝读取。").arg(path));
-    const QByteArray data = file.readAll();
-    if (data.isEmpty())
-        throw ExamError(QStringLiteral("图片“%1”是空文件。").arg(path));
-    return kind == QLatin1String("jpeg") ? decodeJpeg(data, path) : loadBitmap(data, path);
+    return decodePicture(file.readAll(), path);
 }

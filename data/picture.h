@@ -13,5 +13,5 @@ constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
 // corrupt or truncated, or larger than the bounds above.
 QImage loadPicture(const QString &path);
 
-// The same for JPEG data already in memory; `name` is used in error texts.
-QImage decodeJpeg(const QByteArray &data, const QString &name);
+// The same for a picture already in memory; `name` gives the kind and is used in error texts.
+QImage decodePicture(const QByteArray &data, const QString &name);

@@ -81,13 +81,18 @@ std::optional<int> parseWholeNumber(const QByteArray &text)
 
 ExamSettings readExamSettings(const QString &path)
 {
-    const ExamSettings defaults;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSettingsBytes)
-        return defaults;
+        return ExamSettings();
+    return parseExamSettings(file.readAll());
+}
+
+ExamSettings parseExamSettings(const QByteArray &content)
+{
+    const ExamSettings defaults;
     QByteArray duration, mark;
     bool haveDuration = false, haveMark = false;
-    for (const QByteArray &line : linesOf(file.readAll())) {
+    for (const QByteArray &line : linesOf(content)) {
         if (line.contains("alltime")) {
             duration = line;
             haveDuration = true;

@@ -14,6 +14,8 @@ struct ExamSettings {
 // its first 8 characters, the last containing "mark" the pass mark after its first 5. Any
 // failure (no file, a missing line, a value that is not a whole number) gives both defaults.
 ExamSettings readExamSettings(const QString &path);
+// The same for the file's content.
+ExamSettings parseExamSettings(const QByteArray &content);
 
 // A whole number: leading blanks, an optional sign, then decimal digits or a "$" / "0x"
 // hexadecimal number, and nothing after it.

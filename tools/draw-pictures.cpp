@@ -1,48 +1,18 @@
 // Draws the question pictures of the sample bank into a folder given on the command line.
 
-#include <QDir>
-#include <QFont>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
-#include <QtMath>
+#include "painting.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <functional>
-#include <utility>
-#include <vector>
+#include <QRadialGradient>
+
+using namespace painting;
 
 namespace {
 
-constexpr int kWidth = 200;
-constexpr int kHeight = 130;
 constexpr qreal kSignScale = 1.1;
 
-const QColor kBackground(0xf0, 0xf0, 0xf0);
 const QColor kOutline(0xa0, 0xa0, 0xa0);
-const QColor kWhite(0xff, 0xff, 0xff);
-const QColor kBlack(0x14, 0x14, 0x14);
-const QColor kRed(0xd4, 0x1c, 0x26);
 const QColor kBlue(0x00, 0x56, 0xa6);
 const QColor kYellow(0xfb, 0xc7, 0x00);
-
-using Drawing = std::function<void(QPainter &)>;
-
-QImage picture(const QColor &background, const Drawing &draw)
-{
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(background);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    draw(p);
-    return image;
-}
 
 // Sign drawings use a 100 x 100 unit box centred on the origin.
 QImage signPicture(const Drawing &draw)
@@ -54,59 +24,19 @@ QImage signPicture(const Drawing &draw)
     });
 }
 
-QPen roundPen(const QColor &colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QPen flatPen(const QColor &colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
-}
-
-void disc(QPainter &p, QPointF centre, qreal radius, const QColor &colour)
+// Draws a pictogram moved by the offset and scaled, leaving the painter as it was.
+void placed(QPainter &p, QPointF offset, qreal scale, const std::function<void()> &draw)
 {
     p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(centre, radius, radius);
+    p.translate(offset);
+    p.scale(scale, scale);
+    draw();
     p.restore();
-}
-
-void strokePath(QPainter &p, const QPainterPath &path, const QPen &pen)
-{
-    p.save();
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-    p.restore();
-}
-
-void line(QPainter &p, QPointF from, QPointF to, const QPen &pen)
-{
-    p.save();
-    p.setPen(pen);
-    p.drawLine(from, to);
-    p.restore();
-}
-
-void fillPolygon(QPainter &p, const QPolygonF &polygon, const QColor &colour)
-{
-    QPainterPath path;
-    path.addPolygon(polygon);
-    path.closeSubpath();
-    p.fillPath(path, colour);
 }
 
 QPolygonF regularPolygon(int sides, qreal apothem, qreal firstVertexDeg, QPointF centre)
 {
-    const qreal radius = apothem / std::cos(M_PI / sides);
-    QPolygonF polygon;
-    for (int i = 0; i < sides; ++i) {
-        const qreal angle = qDegreesToRadians(firstVertexDeg + 360.0 * i / sides);
-        polygon << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-    }
-    return polygon;
+    return polygonAround(sides, apothem / std::cos(M_PI / sides), firstVertexDeg, centre);
 }
 
 // Regular polygon of the given apothem whose corners are rounded with the given radius.
@@ -136,46 +66,11 @@ void layeredPolygon(QPainter &p, int sides, qreal apothem, qreal firstVertexDeg,
                        band.colour);
 }
 
-// Straight arrow head continuing the end of the shaft.
+// Sign arrows: the head overlaps the shaft by half a unit, whatever the width.
 void arrow(QPainter &p, const QPainterPath &shaft, qreal width, qreal headLength, qreal headWidth,
            const QColor &colour)
 {
-    strokePath(p, shaft, flatPen(colour, width));
-    const QPointF end = shaft.pointAtPercent(1.0);
-    const qreal angle = qDegreesToRadians(shaft.angleAtPercent(1.0));
-    const QPointF dir(std::cos(angle), -std::sin(angle));
-    const QPointF normal(-dir.y(), dir.x());
-    const QPointF base = end - dir * 0.5;
-    fillPolygon(p,
-                QPolygonF{end + dir * headLength, base + normal * (headWidth / 2),
-                          base - normal * (headWidth / 2)},
-                colour);
-}
-
-// Fills the text's outline scaled to fit the box; heavier text gets an outline stroke.
-void fitText(QPainter &p, const QString &text, const QRectF &box, const QColor &colour,
-             qreal weight = 0, bool stretch = false)
-{
-    QFont font(QStringLiteral("WenQuanYi Zen Hei"));
-    font.setPixelSize(200);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF bounds = path.boundingRect();
-    const QRectF target = box.adjusted(weight / 2, weight / 2, -weight / 2, -weight / 2);
-    qreal sx = target.width() / bounds.width();
-    qreal sy = target.height() / bounds.height();
-    if (!stretch)
-        sx = sy = std::min(sx, sy);
-    QTransform t;
-    t.translate(target.center().x(), target.center().y());
-    t.scale(sx, sy);
-    t.translate(-bounds.center().x(), -bounds.center().y());
-    path = t.map(path);
-    p.save();
-    p.setPen(weight > 0 ? roundPen(colour, weight) : QPen(Qt::NoPen));
-    p.setBrush(colour);
-    p.drawPath(path);
-    p.restore();
+    painting::arrow(p, shaft, width, headLength, headWidth, colour, 0.5);
 }
 
 QPainterPath teardrop(QPointF centre, qreal radius)
@@ -194,11 +89,17 @@ QPainterPath teardrop(QPointF centre, qreal radius)
 
 // Sign families
 
-void prohibitionBase(QPainter &p, const QColor &inside = kWhite)
+// Round sign: grey outline, white rim and the coloured face.
+void roundBase(QPainter &p, const QColor &face)
 {
     disc(p, {}, 50.6, kOutline);
     disc(p, {}, 50, kWhite);
-    disc(p, {}, 48.5, kRed);
+    disc(p, {}, 48.5, face);
+}
+
+void prohibitionBase(QPainter &p, const QColor &inside = kWhite)
+{
+    roundBase(p, kRed);
     disc(p, {}, 38.5, inside);
 }
 
@@ -215,9 +116,7 @@ void prohibitionBar(QPainter &p, qreal angleDeg = 45)
 
 void mandatoryBase(QPainter &p)
 {
-    disc(p, {}, 50.6, kOutline);
-    disc(p, {}, 50, kWhite);
-    disc(p, {}, 48.5, kBlue);
+    roundBase(p, kBlue);
 }
 
 // Warning triangle points up; its incentre sits a sixth of the height below the middle.
@@ -273,10 +172,9 @@ void endOfRestrictionSlashes(QPainter &p)
 // Clips later drawing to the yellow field of a warning triangle, keeping a margin from the rim.
 void clipToWarningField(QPainter &p, qreal margin = 2.5)
 {
-    QPainterPath field;
-    field.addPolygon(regularPolygon(3, kTriangleApothem - 8.6 - margin, -90, kWarningCentre));
-    field.closeSubpath();
-    p.setClipPath(field, Qt::IntersectClip);
+    p.setClipPath(
+        polygonPath(regularPolygon(3, kTriangleApothem - 8.6 - margin, -90, kWarningCentre)),
+        Qt::IntersectClip);
 }
 
 void octagonBase(QPainter &p)
@@ -307,9 +205,7 @@ QImage yieldSign()
 QImage noEntrySign()
 {
     return signPicture([](QPainter &p) {
-        disc(p, {}, 50.6, kOutline);
-        disc(p, {}, 50, kWhite);
-        disc(p, {}, 48.5, kRed);
+        roundBase(p, kRed);
         p.fillRect(QRectF(-36, -8, 72, 16), kWhite);
     });
 }
@@ -444,10 +340,7 @@ QImage goStraightSign()
 {
     return signPicture([](QPainter &p) {
         mandatoryBase(p);
-        QPainterPath shaft;
-        shaft.moveTo(0, 36);
-        shaft.lineTo(0, -6);
-        arrow(p, shaft, 14, 26, 40, kWhite);
+        arrow(p, segment({0, 36}, {0, -6}), 14, 26, 40, kWhite);
     });
 }
 
@@ -470,10 +363,7 @@ QImage roundaboutSign()
 void walkingPerson(QPainter &p, const QColor &colour)
 {
     disc(p, {3, -20}, 5.2, colour);
-    QPainterPath body;
-    body.moveTo(1, -12);
-    body.lineTo(-2, 5);
-    strokePath(p, body, roundPen(colour, 7.5));
+    strokePath(p, segment({1, -12}, {-2, 5}), roundPen(colour, 7.5));
     QPainterPath limbs;
     limbs.moveTo(-9, 2);
     limbs.lineTo(-5, -6);
@@ -498,10 +388,7 @@ QImage pedestrianCrossingSign()
             const qreal x = -24 + 10.5 * i;
             fillPolygon(p, QPolygonF{{x + 2, 27}, {x + 8, 27}, {x + 5, 34}, {x - 1, 34}}, kBlack);
         }
-        p.save();
-        p.translate(0, 1);
-        walkingPerson(p, kBlack);
-        p.restore();
+        placed(p, {0, 1}, 1, [&] { walkingPerson(p, kBlack); });
     });
 }
 
@@ -635,10 +522,7 @@ void bicycle(QPainter &p, const QColor &colour)
 // Arrow from the bottom that turns left and goes on straight ahead.
 void straightOrLeftArrow(QPainter &p, const QColor &colour)
 {
-    QPainterPath straight;
-    straight.moveTo(10, 36);
-    straight.lineTo(10, -14);
-    arrow(p, straight, 10, 17, 27, colour);
+    arrow(p, segment({10, 36}, {10, -14}), 10, 17, 27, colour);
     QPainterPath left;
     left.moveTo(10, 14);
     left.cubicTo(10, 4, 4, 0, -10, 0);
@@ -649,14 +533,8 @@ void straightOrLeftArrow(QPainter &p, const QColor &colour)
 void oncomingArrows(QPainter &p, const QColor &own, qreal ownWidth, const QColor &other,
                     qreal otherWidth)
 {
-    QPainterPath up;
-    up.moveTo(11, 32);
-    up.lineTo(11, -12);
-    arrow(p, up, ownWidth, 14, ownWidth * 2.3, own);
-    QPainterPath down;
-    down.moveTo(-11, -32);
-    down.lineTo(-11, 12);
-    arrow(p, down, otherWidth, 14, otherWidth * 2.3, other);
+    arrow(p, segment({11, 32}, {11, -12}), ownWidth, 14, ownWidth * 2.3, own);
+    arrow(p, segment({-11, -32}, {-11, 12}), otherWidth, 14, otherWidth * 2.3, other);
 }
 
 // Prohibition signs
@@ -670,11 +548,7 @@ QImage noMotorVehiclesSign()
 {
     return signPicture([](QPainter &p) {
         prohibitionBase(p);
-        p.save();
-        p.translate(0, 13);
-        p.scale(0.95, 0.95);
-        sideCar(p, kBlack, kWhite);
-        p.restore();
+        placed(p, {0, 13}, 0.95, [&] { sideCar(p, kBlack, kWhite); });
         prohibitionBar(p);
     });
 }
@@ -695,10 +569,7 @@ QImage noStraightSign()
 {
     return signPicture([](QPainter &p) {
         prohibitionBase(p);
-        QPainterPath shaft;
-        shaft.moveTo(0, 33);
-        shaft.lineTo(0, -10);
-        arrow(p, shaft, 10, 18, 27, kBlack);
+        arrow(p, segment({0, 33}, {0, -10}), 10, 18, 27, kBlack);
         prohibitionBar(p);
     });
 }
@@ -821,10 +692,7 @@ QImage keepRightSign()
 {
     return signPicture([](QPainter &p) {
         mandatoryBase(p);
-        QPainterPath shaft;
-        shaft.moveTo(-22, -22);
-        shaft.lineTo(6, 6);
-        arrow(p, shaft, 12, 20, 34, kWhite);
+        arrow(p, segment({-22, -22}, {6, 6}), 12, 20, 34, kWhite);
     });
 }
 
@@ -833,10 +701,7 @@ QImage interchangeLeftSign()
 {
     return signPicture([](QPainter &p) {
         mandatoryBase(p);
-        QPainterPath straight;
-        straight.moveTo(-16, 40);
-        straight.lineTo(-16, -22);
-        arrow(p, straight, 7.5, 12, 20, kWhite);
+        arrow(p, segment({-16, 40}, {-16, -22}), 7.5, 12, 20, kWhite);
         QPainterPath loop;
         loop.moveTo(0, 40);
         loop.lineTo(0, -8);
@@ -866,9 +731,7 @@ QImage bicyclesOnlySign()
 {
     return signPicture([](QPainter &p) {
         mandatoryBase(p);
-        p.translate(0, 7);
-        p.scale(1.15, 1.15);
-        bicycle(p, kWhite);
+        placed(p, {0, 7}, 1.15, [&] { bicycle(p, kWhite); });
     });
 }
 
@@ -876,9 +739,7 @@ QImage pedestriansOnlySign()
 {
     return signPicture([](QPainter &p) {
         mandatoryBase(p);
-        p.translate(0, 1);
-        p.scale(1.45, 1.45);
-        walkingPerson(p, kWhite);
+        placed(p, {0, 1}, 1.45, [&] { walkingPerson(p, kWhite); });
     });
 }
 
@@ -886,10 +747,7 @@ QImage oneWaySign()
 {
     return signPicture([](QPainter &p) {
         panelBase(p, QRectF(-72, -32, 144, 64));
-        QPainterPath shaft;
-        shaft.moveTo(-56, 0);
-        shaft.lineTo(26, 0);
-        arrow(p, shaft, 14, 28, 40, kWhite);
+        arrow(p, segment({-56, 0}, {26, 0}), 14, 28, 40, kWhite);
     });
 }
 
@@ -897,15 +755,8 @@ QImage motorVehicleLaneSign()
 {
     return signPicture([](QPainter &p) {
         panelBase(p, QRectF(-40, -52, 80, 104));
-        p.save();
-        p.translate(0, -8);
-        p.scale(1.5, 1.5);
-        frontCar(p, kWhite, kBlue);
-        p.restore();
-        QPainterPath shaft;
-        shaft.moveTo(0, 2);
-        shaft.lineTo(0, 24);
-        arrow(p, shaft, 8, 14, 22, kWhite);
+        placed(p, {0, -8}, 1.5, [&] { frontCar(p, kWhite, kBlue); });
+        arrow(p, segment({0, 2}, {0, 24}), 8, 14, 22, kWhite);
     });
 }
 
@@ -949,18 +800,11 @@ QImage laneReductionSign()
         right.lineTo(12, -8);
         right.lineTo(12, -44);
         strokePath(p, right, edge);
-        QPen dashes = flatPen(kWhite, 2.5);
-        dashes.setDashPattern({3, 2.4});
+        const QPen dashes = dashPen(kWhite, 2.5, 7.5, 6);
         line(p, {-11, 44}, {-11, -44}, dashes);
         line(p, {12, 44}, {12, 16}, dashes);
-        QPainterPath left;
-        left.moveTo(-22.5, 38);
-        left.lineTo(-22.5, -26);
-        arrow(p, left, 4.5, 9, 12, kWhite);
-        QPainterPath middle;
-        middle.moveTo(0.5, -12);
-        middle.lineTo(0.5, -30);
-        arrow(p, middle, 4.5, 9, 12, kWhite);
+        arrow(p, segment({-22.5, 38}, {-22.5, -26}), 4.5, 9, 12, kWhite);
+        arrow(p, segment({0.5, -12}, {0.5, -30}), 4.5, 9, 12, kWhite);
         QPainterPath merge;
         merge.moveTo(23, 40);
         merge.lineTo(23, 24);
@@ -983,11 +827,7 @@ QImage expresswayStartSign()
 {
     return signPicture([](QPainter &p) {
         panelBase(p, QRectF(-56, -52, 112, 104), kGreen);
-        p.save();
-        p.translate(0, -6);
-        p.scale(1.05, 1.05);
-        expresswayEmblem(p, kWhite);
-        p.restore();
+        placed(p, {0, -6}, 1.05, [&] { expresswayEmblem(p, kWhite); });
         fitText(p, QStringLiteral("起点"), QRectF(-26, 22, 52, 22), kWhite, 0.8);
     });
 }
@@ -1007,14 +847,9 @@ QImage emergencyStopSign()
         road.lineTo(30, 0);
         road.lineTo(66, 0);
         strokePath(p, road, edge);
-        QPen dashes = flatPen(kWhite, 2.5);
-        dashes.setDashPattern({4, 3});
+        const QPen dashes = dashPen(kWhite, 2.5, 10, 7.5);
         line(p, {-66, -18}, {66, -18}, dashes);
-        p.save();
-        p.translate(0, 10);
-        p.scale(0.55, 0.55);
-        sideCar(p, kWhite, kGreen);
-        p.restore();
+        placed(p, {0, 10}, 0.55, [&] { sideCar(p, kWhite, kGreen); });
         fitText(p, QStringLiteral("紧急停车带"), QRectF(-60, 22, 120, 22), kWhite, 0.6);
     });
 }
@@ -1024,16 +859,9 @@ QImage directionSign()
 {
     return signPicture([](QPainter &p) {
         panelBase(p, QRectF(-84, -54, 168, 108));
-        QPainterPath up;
-        up.moveTo(0, 46);
-        up.lineTo(0, -14);
-        arrow(p, up, 9, 14, 22, kWhite);
-        for (qreal side : {-1.0, 1.0}) {
-            QPainterPath across;
-            across.moveTo(0, 14);
-            across.lineTo(26 * side, 14);
-            arrow(p, across, 9, 14, 22, kWhite);
-        }
+        arrow(p, segment({0, 46}, {0, -14}), 9, 14, 22, kWhite);
+        for (qreal side : {-1.0, 1.0})
+            arrow(p, segment({0, 14}, {26 * side, 14}), 9, 14, 22, kWhite);
         fitText(p, QStringLiteral("人民路"), QRectF(-26, -48, 52, 16), kWhite, 0.4);
         fitText(p, QStringLiteral("西站"), QRectF(-80, 5, 38, 18), kWhite, 0.4);
         fitText(p, QStringLiteral("东湖"), QRectF(42, 5, 38, 18), kWhite, 0.4);
@@ -1066,11 +894,7 @@ QImage pedestriansSign()
         warningBase(p);
         for (int i = 0; i < 5; ++i)
             p.fillRect(QRectF(-24 + 10 * i, 33, 7, 3.5), kBlack);
-        p.save();
-        p.translate(0, 8);
-        p.scale(1.05, 1.05);
-        walkingPerson(p, kBlack);
-        p.restore();
+        placed(p, {0, 8}, 1.05, [&] { walkingPerson(p, kBlack); });
     });
 }
 
@@ -1175,11 +999,7 @@ QImage slipperySign()
 {
     return signPicture([](QPainter &p) {
         warningBase(p);
-        p.save();
-        p.translate(0, 6);
-        p.scale(0.95, 0.95);
-        frontCar(p, kBlack, kYellow);
-        p.restore();
+        placed(p, {0, 6}, 0.95, [&] { frontCar(p, kBlack, kYellow); });
         for (qreal x : {-9.0, 9.0}) {
             QPainterPath track;
             track.moveTo(x, 9);
@@ -1215,9 +1035,7 @@ QImage bicyclesSign()
 {
     return signPicture([](QPainter &p) {
         warningBase(p);
-        p.translate(0, 24);
-        p.scale(0.8, 0.8);
-        bicycle(p, kBlack);
+        placed(p, {0, 24}, 0.8, [&] { bicycle(p, kBlack); });
     });
 }
 
@@ -1378,10 +1196,6 @@ QImage trafficLight(int litIndex, bool flashing)
 // Road markings (top view, road running left to right)
 
 const QColor kAsphalt(0x4b, 0x4d, 0x50);
-const QColor kPavement(0xd8, 0xd6, 0xd0);
-const QColor kKerb(0xb0, 0xae, 0xa8);
-const QColor kPaint(0xf4, 0xf4, 0xf0);
-const QColor kYellowPaint(0xf5, 0xbe, 0x10);
 constexpr qreal kRoadTop = 14;
 constexpr qreal kRoadBottom = 116;
 constexpr qreal kRoadMiddle = (kRoadTop + kRoadBottom) / 2;
@@ -1397,10 +1211,7 @@ void road(QPainter &p)
 
 void laneArrow(QPainter &p, QPointF tail, qreal length)
 {
-    QPainterPath shaft;
-    shaft.moveTo(tail);
-    shaft.lineTo(tail + QPointF(length, 0));
-    arrow(p, shaft, 4, 9, 12, kPaint);
+    arrow(p, segment(tail, tail + QPointF(length, 0)), 4, 9, 12, kPaint);
 }
 
 QImage doubleYellowMarking()
@@ -1559,11 +1370,8 @@ QImage channelizingMarking()
     return picture(kBackground, [](QPainter &p) {
         road(p);
         const QPolygonF wedge{{18, 65}, {142, 45}, {142, 85}};
-        QPainterPath area;
-        area.addPolygon(wedge);
-        area.closeSubpath();
         p.save();
-        p.setClipPath(area);
+        p.setClipPath(polygonPath(wedge));
         for (qreal x = 0; x < 200; x += 9)
             line(p, {x, 90}, {x + 50, 40}, flatPen(kPaint, 3));
         p.restore();
@@ -1669,112 +1477,22 @@ QImage yieldLineMarking()
 
 // Traffic police stop signal: left arm raised forward-up, palm to the front.
 
-const QColor kSkin(0xf1, 0xc6, 0x9e);
-const QColor kShirt(0x9c, 0xcb, 0xf0);
-const QColor kNavy(0x1d, 0x2b, 0x4c);
-const QColor kInk(0x2a, 0x2a, 0x34);
-
-void glove(QPainter &p, QPointF centre, qreal angleDeg)
-{
-    p.save();
-    p.translate(centre);
-    p.rotate(angleDeg);
-    QPainterPath hand;
-    hand.addRoundedRect(QRectF(-4.5, -5, 9, 10), 3, 3);
-    for (int i = 0; i < 4; ++i)
-        hand.addRoundedRect(QRectF(-4.5 + 2.3 * i, -10, 2.2, 7), 1.1, 1.1);
-    hand.addRoundedRect(QRectF(-8.5, -3, 6, 2.4), 1.2, 1.2);
-    hand.setFillRule(Qt::WindingFill);
-    p.setPen(QPen(QColor(0x70, 0x70, 0x78), 0.8));
-    p.setBrush(kWhite);
-    p.drawPath(hand.simplified());
-    p.restore();
-}
-
 void policeman(QPainter &p)
 {
-    const QPen outline(kInk, 1.0);
-    p.setPen(outline);
-
-    // legs and shoes
-    p.setBrush(kNavy);
-    p.drawRoundedRect(QRectF(88, 80, 11.5, 39), 2, 2);
-    p.drawRoundedRect(QRectF(100.5, 80, 11.5, 39), 2, 2);
-    p.setBrush(kBlack);
-    p.drawRoundedRect(QRectF(86, 117, 14, 7), 3, 3);
-    p.drawRoundedRect(QRectF(100, 117, 14, 7), 3, 3);
+    officerLegs(p);
 
     // lowered right arm (viewer's left)
     line(p, {87, 50}, {81, 80}, roundPen(kInk, 9.5));
     line(p, {87, 50}, {81, 80}, roundPen(kShirt, 7.5));
-    glove(p, {80.5, 86}, 180);
+    glove(p, {80.5, 86}, 180, Hand::Palm, 1, Side::Left);
 
     // raised left arm (viewer's right)
     line(p, {113, 50}, {123, 19}, roundPen(kInk, 9.5));
     line(p, {113, 50}, {123, 19}, roundPen(kShirt, 7.5));
-    glove(p, {124.5, 13}, 10);
+    glove(p, {124.5, 13}, 10, Hand::Palm, 1, Side::Left);
 
-    // neck and torso
-    p.setPen(outline);
-    p.setBrush(kSkin);
-    p.drawRect(QRectF(96, 37, 8, 8));
-    QPainterPath torso;
-    torso.moveTo(89, 45);
-    torso.lineTo(111, 45);
-    torso.quadTo(116, 46, 116, 52);
-    torso.lineTo(112, 80);
-    torso.lineTo(88, 80);
-    torso.lineTo(84, 52);
-    torso.quadTo(84, 46, 89, 45);
-    p.setBrush(kShirt);
-    p.drawPath(torso);
-    fillPolygon(p, QPolygonF{{98.5, 46}, {101.5, 46}, {102.5, 64}, {100, 67}, {97.5, 64}}, kNavy);
-    p.setPen(QPen(kInk, 0.8));
-    p.setBrush(kShirt.darker(112));
-    p.drawPolygon(QPolygonF{{96, 44.5}, {100, 49}, {94, 50}});
-    p.drawPolygon(QPolygonF{{104, 44.5}, {100, 49}, {106, 50}});
-    p.drawRect(QRectF(89, 54, 7, 6));
-    p.drawRect(QRectF(104, 54, 7, 6));
-    p.setBrush(QColor(0xe0, 0xb0, 0x30));
-    p.drawEllipse(QPointF(92.5, 51), 1.6, 1.6);
-
-    // belt
-    p.setPen(outline);
-    p.setBrush(kWhite);
-    p.drawRect(QRectF(88, 76.5, 24, 4));
-    p.setBrush(QColor(0xc8, 0xc8, 0xc8));
-    p.drawRect(QRectF(98, 76, 4, 5));
-
-    // head
-    p.setPen(outline);
-    p.setBrush(kSkin);
-    p.drawEllipse(QPointF(100, 29), 8, 9.5);
-    p.drawEllipse(QPointF(91.8, 30), 1.6, 2.6);
-    p.drawEllipse(QPointF(108.2, 30), 1.6, 2.6);
-    disc(p, {97, 29}, 1.0, kInk);
-    disc(p, {103, 29}, 1.0, kInk);
-    line(p, {98, 34.5}, {102, 34.5}, roundPen(QColor(0xb0, 0x50, 0x40), 1.0));
-
-    // cap
-    QPainterPath crown;
-    crown.moveTo(90, 23);
-    crown.lineTo(86, 15);
-    crown.quadTo(100, 9, 114, 15);
-    crown.lineTo(110, 23);
-    crown.closeSubpath();
-    p.setPen(outline);
-    p.setBrush(kNavy.lighter(115));
-    p.drawPath(crown);
-    p.setBrush(kBlack);
-    p.drawRect(QRectF(90, 20, 20, 3.5));
-    QPainterPath visor;
-    visor.moveTo(90, 23.5);
-    visor.quadTo(100, 27.5, 110, 23.5);
-    visor.closeSubpath();
-    p.drawPath(visor);
-    p.setPen(QPen(QColor(0x90, 0x70, 0x10), 0.6));
-    p.setBrush(QColor(0xf0, 0xc8, 0x40));
-    p.drawEllipse(QPointF(100, 16.5), 2.6, 2.6);
+    officerTorso(p);
+    officerHead(p);
 }
 
 QImage policeStopSignal()
@@ -1783,22 +1501,6 @@ QImage policeStopSignal()
 }
 
 // Dashboard warning lamps
-
-const QColor kAmber(0xff, 0xa8, 0x00);
-const QColor kLampRed(0xff, 0x2c, 0x1c);
-const QColor kPanel(0x0c, 0x0c, 0x0e);
-
-QImage dashPicture(const Drawing &icon)
-{
-    return picture(kBackground, [&](QPainter &p) {
-        p.setBrush(QColor(0x50, 0x50, 0x54));
-        p.drawRoundedRect(QRectF(11, 3, 178, 124), 12, 12);
-        p.setBrush(kPanel);
-        p.drawRoundedRect(QRectF(13, 5, 174, 120), 10, 10);
-        p.translate(kWidth / 2.0, kHeight / 2.0);
-        icon(p);
-    });
-}
 
 QImage fuelLamp()
 {
@@ -1889,120 +1591,91 @@ QImage oilPressureLamp()
     });
 }
 
-bool save(const QImage &image, const QString &path)
-{
-    if (path.endsWith(QLatin1String(".bmp")))
-        return image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
-    return image.save(path, "JPG", 92);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw-pictures OUTPUT-FOLDER\n");
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-
-    const std::vector<std::pair<const char *, std::function<QImage()>>> pictures = {
-        {"sign_stop.jpg", stopSign},
-        {"sign_yield.jpg", yieldSign},
-        {"sign_no_entry.jpg", noEntrySign},
-        {"sign_speed_limit_40.jpg", speedLimit40Sign},
-        {"sign_no_parking.jpg", noParkingSign},
-        {"sign_no_left_turn.jpg", noLeftTurnSign},
-        {"sign_no_uturn.jpg", noUTurnSign},
-        {"sign_no_honking.jpg", noHonkingSign},
-        {"sign_no_trucks.jpg", noTrucksSign},
-        {"sign_height_limit.jpg", heightLimitSign},
-        {"sign_go_straight.jpg", goStraightSign},
-        {"sign_roundabout.jpg", roundaboutSign},
-        {"sign_pedestrian_crossing.jpg", pedestrianCrossingSign},
-        {"sign_children.jpg", childrenSign},
-        {"sign_sharp_left.jpg", sharpLeftSign},
-        {"sign_no_through_traffic.jpg", noThroughTrafficSign},
-        {"sign_no_motor_vehicles.jpg", noMotorVehiclesSign},
-        {"sign_no_right_turn.jpg", noRightTurnSign},
-        {"sign_no_straight.jpg", noStraightSign},
-        {"sign_no_left_right_turn.jpg", noLeftOrRightTurnSign},
-        {"sign_no_overtaking.jpg", noOvertakingSign},
-        {"sign_end_no_overtaking.jpg", endNoOvertakingSign},
-        {"sign_end_speed_limit_40.jpg", endSpeedLimitSign},
-        {"sign_no_long_parking.jpg", noLongParkingSign},
-        {"sign_width_limit.jpg", widthLimitSign},
-        {"sign_weight_limit.jpg", weightLimitSign},
-        {"sign_checkpoint.jpg", checkpointSign},
-        {"sign_yield_oncoming.jpg", yieldToOncomingSign},
-        {"sign_turn_left.jpg", [] { return turnLeftSign(false); }},
-        {"sign_turn_right.jpg", [] { return turnLeftSign(true); }},
-        {"sign_straight_or_left.jpg", straightOrLeftSign},
-        {"sign_keep_right.jpg", keepRightSign},
-        {"sign_interchange_left.jpg", interchangeLeftSign},
-        {"sign_honk.jpg", honkSign},
-        {"sign_minimum_speed_50.jpg", minimumSpeedSign},
-        {"sign_bicycles_only.jpg", bicyclesOnlySign},
-        {"sign_pedestrians_only.jpg", pedestriansOnlySign},
-        {"sign_one_way.jpg", oneWaySign},
-        {"sign_motor_vehicle_lane.jpg", motorVehicleLaneSign},
-        {"sign_parking.jpg", parkingSign},
-        {"sign_priority_oncoming.jpg", priorityOverOncomingSign},
-        {"sign_uturn.jpg", uTurnSign},
-        {"sign_lane_reduction.jpg", laneReductionSign},
-        {"sign_expressway_start.jpg", expresswayStartSign},
-        {"sign_emergency_stop.jpg", emergencyStopSign},
-        {"sign_direction.jpg", directionSign},
-        {"sign_crossroads.jpg", crossroadsSign},
-        {"sign_t_junction.jpg", tJunctionSign},
-        {"sign_pedestrians.jpg", pedestriansSign},
-        {"sign_falling_rocks.jpg", fallingRocksSign},
-        {"sign_mountain_road.jpg", mountainRoadSign},
-        {"sign_winding_road.jpg", windingRoadSign},
-        {"sign_steep_uphill.jpg", [] { return steepSlopeSign(true); }},
-        {"sign_steep_downhill.jpg", [] { return steepSlopeSign(false); }},
-        {"sign_narrow_bridge.jpg", narrowBridgeSign},
-        {"sign_signal_lights.jpg", signalLightsSign},
-        {"sign_slippery.jpg", slipperySign},
-        {"sign_accident_zone.jpg", accidentSign},
-        {"sign_bicycles.jpg", bicyclesSign},
-        {"sign_railway_gated.jpg", gatedRailwaySign},
-        {"sign_railway_ungated.jpg", ungatedRailwaySign},
-        {"sign_tunnel.jpg", tunnelSign},
-        {"sign_road_works.jpg", roadWorksSign},
-        {"light_red.jpg", [] { return trafficLight(0, false); }},
-        {"light_yellow_flash.jpg", [] { return trafficLight(1, true); }},
-        {"marking_double_yellow.jpg", doubleYellowMarking},
-        {"marking_zebra.jpg", zebraMarking},
-        {"marking_lane_dashed.jpg", sameDirectionDashedMarking},
-        {"marking_guide_lanes.jpg", guideLanesMarking},
-        {"marking_variable_lane.jpg", variableLaneMarking},
-        {"marking_bus_lane.jpg", busLaneMarking},
-        {"marking_tidal_lane.jpg", tidalLaneMarking},
-        {"marking_channelizing.jpg", channelizingMarking},
-        {"marking_yellow_grid.jpg", yellowGridMarking},
-        {"marking_stop_line.jpg", stopLineMarking},
-        {"marking_yield_line.jpg", yieldLineMarking},
-        {"police_stop.jpg", policeStopSignal},
-        {"dash_fuel.jpg", fuelLamp},
-        {"dash_seatbelt.jpg", seatbeltLamp},
-        {"dash_oil_pressure.bmp", oilPressureLamp},
-    };
-
-    int failures = 0;
-    for (const auto &[name, draw] : pictures) {
-        const QString path = folder.filePath(QString::fromLatin1(name));
-        if (!save(draw(), path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            ++failures;
-        }
-    }
-    return failures == 0 ? 0 : 1;
+    return drawAll(argc, argv, "draw-pictures",
+                   {
+                       {"sign_stop.jpg", stopSign},
+                       {"sign_yield.jpg", yieldSign},
+                       {"sign_no_entry.jpg", noEntrySign},
+                       {"sign_speed_limit_40.jpg", speedLimit40Sign},
+                       {"sign_no_parking.jpg", noParkingSign},
+                       {"sign_no_left_turn.jpg", noLeftTurnSign},
+                       {"sign_no_uturn.jpg", noUTurnSign},
+                       {"sign_no_honking.jpg", noHonkingSign},
+                       {"sign_no_trucks.jpg", noTrucksSign},
+                       {"sign_height_limit.jpg", heightLimitSign},
+                       {"sign_go_straight.jpg", goStraightSign},
+                       {"sign_roundabout.jpg", roundaboutSign},
+                       {"sign_pedestrian_crossing.jpg", pedestrianCrossingSign},
+                       {"sign_children.jpg", childrenSign},
+                       {"sign_sharp_left.jpg", sharpLeftSign},
+                       {"sign_no_through_traffic.jpg", noThroughTrafficSign},
+                       {"sign_no_motor_vehicles.jpg", noMotorVehiclesSign},
+                       {"sign_no_right_turn.jpg", noRightTurnSign},
+                       {"sign_no_straight.jpg", noStraightSign},
+                       {"sign_no_left_right_turn.jpg", noLeftOrRightTurnSign},
+                       {"sign_no_overtaking.jpg", noOvertakingSign},
+                       {"sign_end_no_overtaking.jpg", endNoOvertakingSign},
+                       {"sign_end_speed_limit_40.jpg", endSpeedLimitSign},
+                       {"sign_no_long_parking.jpg", noLongParkingSign},
+                       {"sign_width_limit.jpg", widthLimitSign},
+                       {"sign_weight_limit.jpg", weightLimitSign},
+                       {"sign_checkpoint.jpg", checkpointSign},
+                       {"sign_yield_oncoming.jpg", yieldToOncomingSign},
+                       {"sign_turn_left.jpg", [] { return turnLeftSign(false); }},
+                       {"sign_turn_right.jpg", [] { return turnLeftSign(true); }},
+                       {"sign_straight_or_left.jpg", straightOrLeftSign},
+                       {"sign_keep_right.jpg", keepRightSign},
+                       {"sign_interchange_left.jpg", interchangeLeftSign},
+                       {"sign_honk.jpg", honkSign},
+                       {"sign_minimum_speed_50.jpg", minimumSpeedSign},
+                       {"sign_bicycles_only.jpg", bicyclesOnlySign},
+                       {"sign_pedestrians_only.jpg", pedestriansOnlySign},
+                       {"sign_one_way.jpg", oneWaySign},
+                       {"sign_motor_vehicle_lane.jpg", motorVehicleLaneSign},
+                       {"sign_parking.jpg", parkingSign},
+                       {"sign_priority_oncoming.jpg", priorityOverOncomingSign},
+                       {"sign_uturn.jpg", uTurnSign},
+                       {"sign_lane_reduction.jpg", laneReductionSign},
+                       {"sign_expressway_start.jpg", expresswayStartSign},
+                       {"sign_emergency_stop.jpg", emergencyStopSign},
+                       {"sign_direction.jpg", directionSign},
+                       {"sign_crossroads.jpg", crossroadsSign},
+                       {"sign_t_junction.jpg", tJunctionSign},
+                       {"sign_pedestrians.jpg", pedestriansSign},
+                       {"sign_falling_rocks.jpg", fallingRocksSign},
+                       {"sign_mountain_road.jpg", mountainRoadSign},
+                       {"sign_winding_road.jpg", windingRoadSign},
+                       {"sign_steep_uphill.jpg", [] { return steepSlopeSign(true); }},
+                       {"sign_steep_downhill.jpg", [] { return steepSlopeSign(false); }},
+                       {"sign_narrow_bridge.jpg", narrowBridgeSign},
+                       {"sign_signal_lights.jpg", signalLightsSign},
+                       {"sign_slippery.jpg", slipperySign},
+                       {"sign_accident_zone.jpg", accidentSign},
+                       {"sign_bicycles.jpg", bicyclesSign},
+                       {"sign_railway_gated.jpg", gatedRailwaySign},
+                       {"sign_railway_ungated.jpg", ungatedRailwaySign},
+                       {"sign_tunnel.jpg", tunnelSign},
+                       {"sign_road_works.jpg", roadWorksSign},
+                       {"light_red.jpg", [] { return trafficLight(0, false); }},
+                       {"light_yellow_flash.jpg", [] { return trafficLight(1, true); }},
+                       {"marking_double_yellow.jpg", doubleYellowMarking},
+                       {"marking_zebra.jpg", zebraMarking},
+                       {"marking_lane_dashed.jpg", sameDirectionDashedMarking},
+                       {"marking_guide_lanes.jpg", guideLanesMarking},
+                       {"marking_variable_lane.jpg", variableLaneMarking},
+                       {"marking_bus_lane.jpg", busLaneMarking},
+                       {"marking_tidal_lane.jpg", tidalLaneMarking},
+                       {"marking_channelizing.jpg", channelizingMarking},
+                       {"marking_yellow_grid.jpg", yellowGridMarking},
+                       {"marking_stop_line.jpg", stopLineMarking},
+                       {"marking_yield_line.jpg", yieldLineMarking},
+                       {"police_stop.jpg", policeStopSignal},
+                       {"dash_fuel.jpg", fuelLamp},
+                       {"dash_seatbelt.jpg", seatbeltLamp},
+                       {"dash_oil_pressure.bmp", oilPressureLamp},
+                   });
 }

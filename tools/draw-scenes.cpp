@@ -1,169 +1,26 @@
 // Draws the police hand signals, dashboard lamps and traffic situations of the question bank
 // into a folder given on the command line.
 
-#include <QDir>
-#include <QFont>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
-#include <QtMath>
+#include "painting.h"
 
-#include <cmath>
-#include <cstdio>
-#include <functional>
-#include <utility>
-#include <vector>
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+using namespace painting;
 
 namespace {
 
-constexpr int kWidth = 200;
-constexpr int kHeight = 130;
-
-const QColor kBackground(0xf0, 0xf0, 0xf0);
-const QColor kWhite(0xff, 0xff, 0xff);
-const QColor kBlack(0x14, 0x14, 0x14);
-const QColor kInk(0x2a, 0x2a, 0x34);
-const QColor kRed(0xd4, 0x1c, 0x26);
-
-using Drawing = std::function<void(QPainter &)>;
-
-QImage picture(const QColor &background, const Drawing &draw)
-{
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(background);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    draw(p);
-    return image;
-}
-
-// Shared drawing helpers
-
-QPen roundPen(const QColor &colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QPen flatPen(const QColor &colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
-}
-
-QPen dashPen(const QColor &colour, qreal width, qreal dash, qreal gap)
-{
-    QPen pen = flatPen(colour, width);
-    pen.setDashPattern({dash / width, gap / width});
-    return pen;
-}
-
-void disc(QPainter &p, QPointF centre, qreal radius, const QColor &colour)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(centre, radius, radius);
-    p.restore();
-}
-
-void strokePath(QPainter &p, const QPainterPath &path, const QPen &pen)
-{
-    p.save();
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-    p.restore();
-}
-
-void line(QPainter &p, QPointF from, QPointF to, const QPen &pen)
-{
-    p.save();
-    p.setPen(pen);
-    p.drawLine(from, to);
-    p.restore();
-}
-
-void fillPolygon(QPainter &p, const QPolygonF &polygon, const QColor &colour)
-{
-    QPainterPath path;
-    path.addPolygon(polygon);
-    path.closeSubpath();
-    p.fillPath(path, colour);
-}
-
-void outlined(QPainter &p, const QPainterPath &path, const QColor &fill, const QColor &edge,
-              qreal width = 0.8)
-{
-    p.save();
-    p.setPen(QPen(edge, width));
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.restore();
-}
-
-QPainterPath roundedRect(const QRectF &rect, qreal radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
-QPainterPath polygonPath(const QPolygonF &polygon)
-{
-    QPainterPath path;
-    path.addPolygon(polygon);
-    path.closeSubpath();
-    return path;
-}
-
-// Arrow head continuing the end of the shaft.
-void arrow(QPainter &p, const QPainterPath &shaft, qreal width, qreal headLength, qreal headWidth,
-           const QColor &colour, const QPen &shaftPen)
-{
-    strokePath(p, shaft, shaftPen);
-    const QPointF end = shaft.pointAtPercent(1.0);
-    const qreal angle = qDegreesToRadians(shaft.angleAtPercent(1.0));
-    const QPointF dir(std::cos(angle), -std::sin(angle));
-    const QPointF normal(-dir.y(), dir.x());
-    const QPointF base = end - dir * (width / 2);
-    fillPolygon(p,
-                QPolygonF{end + dir * headLength, base + normal * (headWidth / 2),
-                          base - normal * (headWidth / 2)},
-                colour);
-}
-
+// Arrows whose head overlaps the shaft by half its width.
 void arrow(QPainter &p, const QPainterPath &shaft, qreal width, qreal headLength, qreal headWidth,
            const QColor &colour)
 {
-    arrow(p, shaft, width, headLength, headWidth, colour, flatPen(colour, width));
+    painting::arrow(p, shaft, width, headLength, headWidth, colour, width / 2);
 }
 
 void dashedArrow(QPainter &p, const QPainterPath &shaft, const QColor &colour)
 {
-    arrow(p, shaft, 2, 6, 7, colour, dashPen(colour, 2, 4, 3));
-}
-
-QPainterPath textPath(const QString &text, const QRectF &box)
-{
-    QFont font(QStringLiteral("WenQuanYi Zen Hei"));
-    font.setPixelSize(200);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    const QRectF bounds = path.boundingRect();
-    const qreal scale = std::min(box.width() / bounds.width(), box.height() / bounds.height());
-    QTransform t;
-    t.translate(box.center().x(), box.center().y());
-    t.scale(scale, scale);
-    t.translate(-bounds.center().x(), -bounds.center().y());
-    return t.map(path);
-}
-
-void fitText(QPainter &p, const QString &text, const QRectF &box, const QColor &colour)
-{
-    p.fillPath(textPath(text, box), colour);
+    strokePath(p, shaft, dashPen(colour, 2, 4, 3));
+    arrowHead(p, shaft, 1, 6, 7, colour);
 }
 
 // Wavy line from one point to another, used for fog-lamp and coolant symbols.
@@ -210,15 +67,9 @@ private:
 
 // Police hand signals. The officer faces the viewer, so his right arm is on the viewer's left.
 
-const QColor kSkin(0xf1, 0xc6, 0x9e);
-const QColor kShirt(0x9c, 0xcb, 0xf0);
-const QColor kNavy(0x1d, 0x2b, 0x4c);
 const QColor kSwing(0xe4, 0x46, 0x14);
 const QPointF kRightShoulder(87, 50);
 const QPointF kLeftShoulder(113, 50);
-
-enum class Hand { Palm, Edge };
-enum class Side { Right, Left };
 
 struct Arm {
     Side side;
@@ -246,28 +97,6 @@ QPointF heading(qreal bearingDeg)
     return {std::sin(a), -std::cos(a)};
 }
 
-// Fingers point along the bearing; the thumb sits toward the body for a palm seen from the front.
-void glove(QPainter &p, QPointF centre, qreal bearingDeg, Hand hand, qreal scale, Side side)
-{
-    p.save();
-    p.translate(centre);
-    p.rotate(bearingDeg);
-    p.scale(hand == Hand::Edge ? scale * 0.5 : scale, scale);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(-4.5, -5, 9, 10), 3, 3);
-    for (int i = 0; i < 4; ++i)
-        shape.addRoundedRect(QRectF(-4.5 + 2.3 * i, -10, 2.2, 7), 1.1, 1.1);
-    if (hand == Hand::Palm) {
-        const qreal thumbX = side == Side::Right ? 2.5 : -8.5;
-        shape.addRoundedRect(QRectF(thumbX, -3, 6, 2.4), 1.2, 1.2);
-    }
-    shape.setFillRule(Qt::WindingFill);
-    p.setPen(QPen(QColor(0x70, 0x70, 0x78), 0.8 / scale));
-    p.setBrush(kWhite);
-    p.drawPath(shape.simplified());
-    p.restore();
-}
-
 void drawArm(QPainter &p, const Arm &arm)
 {
     QPainterPath sleeve(arm.joints.front());
@@ -287,82 +116,6 @@ Arm restingArm(Side side)
     if (side == Side::Right)
         return {Side::Right, {kRightShoulder, {81, 80}}, Hand::Palm, 180};
     return {Side::Left, {kLeftShoulder, {119, 80}}, Hand::Palm, 180};
-}
-
-void officerLegs(QPainter &p)
-{
-    p.setPen(QPen(kInk, 1.0));
-    p.setBrush(kNavy);
-    p.drawRoundedRect(QRectF(88, 80, 11.5, 39), 2, 2);
-    p.drawRoundedRect(QRectF(100.5, 80, 11.5, 39), 2, 2);
-    p.setBrush(kBlack);
-    p.drawRoundedRect(QRectF(86, 117, 14, 7), 3, 3);
-    p.drawRoundedRect(QRectF(100, 117, 14, 7), 3, 3);
-}
-
-void officerTorso(QPainter &p)
-{
-    const QPen outline(kInk, 1.0);
-    p.setPen(outline);
-    p.setBrush(kSkin);
-    p.drawRect(QRectF(96, 37, 8, 8));
-    QPainterPath torso;
-    torso.moveTo(89, 45);
-    torso.lineTo(111, 45);
-    torso.quadTo(116, 46, 116, 52);
-    torso.lineTo(112, 80);
-    torso.lineTo(88, 80);
-    torso.lineTo(84, 52);
-    torso.quadTo(84, 46, 89, 45);
-    p.setBrush(kShirt);
-    p.drawPath(torso);
-    fillPolygon(p, QPolygonF{{98.5, 46}, {101.5, 46}, {102.5, 64}, {100, 67}, {97.5, 64}}, kNavy);
-    p.setPen(QPen(kInk, 0.8));
-    p.setBrush(kShirt.darker(112));
-    p.drawPolygon(QPolygonF{{96, 44.5}, {100, 49}, {94, 50}});
-    p.drawPolygon(QPolygonF{{104, 44.5}, {100, 49}, {106, 50}});
-    p.drawRect(QRectF(89, 54, 7, 6));
-    p.drawRect(QRectF(104, 54, 7, 6));
-    p.setBrush(QColor(0xe0, 0xb0, 0x30));
-    p.drawEllipse(QPointF(92.5, 51), 1.6, 1.6);
-    p.setPen(outline);
-    p.setBrush(kWhite);
-    p.drawRect(QRectF(88, 76.5, 24, 4));
-    p.setBrush(QColor(0xc8, 0xc8, 0xc8));
-    p.drawRect(QRectF(98, 76, 4, 5));
-}
-
-void officerHead(QPainter &p)
-{
-    const QPen outline(kInk, 1.0);
-    p.setPen(outline);
-    p.setBrush(kSkin);
-    p.drawEllipse(QPointF(100, 29), 8, 9.5);
-    p.drawEllipse(QPointF(91.8, 30), 1.6, 2.6);
-    p.drawEllipse(QPointF(108.2, 30), 1.6, 2.6);
-    disc(p, {97, 29}, 1.0, kInk);
-    disc(p, {103, 29}, 1.0, kInk);
-    line(p, {98, 34.5}, {102, 34.5}, roundPen(QColor(0xb0, 0x50, 0x40), 1.0));
-
-    QPainterPath crown;
-    crown.moveTo(90, 23);
-    crown.lineTo(86, 15);
-    crown.quadTo(100, 9, 114, 15);
-    crown.lineTo(110, 23);
-    crown.closeSubpath();
-    p.setPen(outline);
-    p.setBrush(kNavy.lighter(115));
-    p.drawPath(crown);
-    p.setBrush(kBlack);
-    p.drawRect(QRectF(90, 20, 20, 3.5));
-    QPainterPath visor;
-    visor.moveTo(90, 23.5);
-    visor.quadTo(100, 27.5, 110, 23.5);
-    visor.closeSubpath();
-    p.drawPath(visor);
-    p.setPen(QPen(QColor(0x90, 0x70, 0x10), 0.6));
-    p.setBrush(QColor(0xf0, 0xc8, 0x40));
-    p.drawEllipse(QPointF(100, 16.5), 2.6, 2.6);
 }
 
 void drawArms(QPainter &p, const Pose &pose, bool inFront)
@@ -459,25 +212,10 @@ QImage pullOverSignal()
          {curve({76, 88}, {92, 96}, {110, 88})}});
 }
 
-// Dashboard lamps on a black panel, icons drawn around the panel centre.
+// Dashboard lamps
 
-const QColor kPanel(0x0c, 0x0c, 0x0e);
 const QColor kLampBlue(0x2a, 0x7c, 0xff);
 const QColor kLampGreen(0x2c, 0xd8, 0x4c);
-const QColor kAmber(0xff, 0xa8, 0x00);
-const QColor kLampRed(0xff, 0x2c, 0x1c);
-
-QImage dashPicture(const Drawing &icon)
-{
-    return picture(kBackground, [&](QPainter &p) {
-        p.setBrush(QColor(0x50, 0x50, 0x54));
-        p.drawRoundedRect(QRectF(11, 3, 178, 124), 12, 12);
-        p.setBrush(kPanel);
-        p.drawRoundedRect(QRectF(13, 5, 174, 120), 10, 10);
-        p.translate(kWidth / 2.0, kHeight / 2.0);
-        icon(p);
-    });
-}
 
 // Lamp body with its flat face toward the beams on the left.
 QPainterPath headlamp()
@@ -547,12 +285,7 @@ QImage turnSignalLamps()
 
 QPolygonF triangle(QPointF centre, qreal radius)
 {
-    QPolygonF shape;
-    for (int i = 0; i < 3; ++i) {
-        const qreal a = qDegreesToRadians(-90 + 120.0 * i);
-        shape << centre + QPointF(radius * std::cos(a), radius * std::sin(a));
-    }
-    return shape;
+    return polygonAround(3, radius, -90, centre);
 }
 
 QImage hazardButton()
@@ -726,10 +459,6 @@ QImage tyrePressureLamp()
 // Vehicles and people shared by the traffic situations
 
 const QColor kAsphalt(0x55, 0x58, 0x5c);
-const QColor kPavement(0xd8, 0xd6, 0xd0);
-const QColor kKerb(0xb0, 0xae, 0xa8);
-const QColor kPaint(0xf4, 0xf4, 0xf0);
-const QColor kYellowPaint(0xf5, 0xbe, 0x10);
 const QColor kGrass(0x8c, 0xb8, 0x5a);
 const QColor kGlass(0x34, 0x44, 0x56);
 const QColor kOwnCar(0xd8, 0x2a, 0x22);
@@ -740,31 +469,40 @@ const QColor kSchoolBus(0xf6, 0xc4, 0x12);
 const QColor kPerson(0x2c, 0x3e, 0x78);
 const QColor kHazard(0xff, 0x9c, 0x00);
 
-// Top view, facing along +x before rotation.
-void carTop(QPainter &p, QPointF centre, qreal angle, const QColor &body, qreal length = 30,
-            qreal width = 15)
+// Runs the drawing with the painter at the centre of a vehicle seen from above, turned along its
+// heading; the drawing gets the half length and half width.
+void topView(QPainter &p, QPointF centre, qreal angle, qreal length, qreal width,
+             const std::function<void(qreal, qreal)> &draw)
 {
     p.save();
     p.translate(centre);
     p.rotate(angle);
-    const qreal l = length / 2;
-    const qreal w = width / 2;
-    outlined(p, roundedRect(QRectF(-l, -w, length, width), 4), body, body.darker(170));
-    fillPolygon(
-        p,
-        QPolygonF{
-            {l * 0.2, -w * 0.78}, {l * 0.55, -w * 0.9}, {l * 0.55, w * 0.9}, {l * 0.2, w * 0.78}},
-        kGlass);
-    fillPolygon(p,
-                QPolygonF{{-l * 0.55, -w * 0.78},
-                          {-l * 0.75, -w * 0.85},
-                          {-l * 0.75, w * 0.85},
-                          {-l * 0.55, w * 0.78}},
-                kGlass);
-    p.fillRect(QRectF(-l * 0.5, -w * 0.7, l * 0.65, width * 0.7), body.lighter(112));
-    disc(p, {l - 1.6, -w + 2.2}, 1.3, QColor(0xff, 0xf4, 0xc0));
-    disc(p, {l - 1.6, w - 2.2}, 1.3, QColor(0xff, 0xf4, 0xc0));
+    draw(length / 2, width / 2);
     p.restore();
+}
+
+// Top view, facing along +x before rotation.
+void carTop(QPainter &p, QPointF centre, qreal angle, const QColor &body, qreal length = 30,
+            qreal width = 15)
+{
+    topView(p, centre, angle, length, width, [&](qreal l, qreal w) {
+        outlined(p, roundedRect(QRectF(-l, -w, length, width), 4), body, body.darker(170));
+        fillPolygon(p,
+                    QPolygonF{{l * 0.2, -w * 0.78},
+                              {l * 0.55, -w * 0.9},
+                              {l * 0.55, w * 0.9},
+                              {l * 0.2, w * 0.78}},
+                    kGlass);
+        fillPolygon(p,
+                    QPolygonF{{-l * 0.55, -w * 0.78},
+                              {-l * 0.75, -w * 0.85},
+                              {-l * 0.75, w * 0.85},
+                              {-l * 0.55, w * 0.78}},
+                    kGlass);
+        p.fillRect(QRectF(-l * 0.5, -w * 0.7, l * 0.65, width * 0.7), body.lighter(112));
+        disc(p, {l - 1.6, -w + 2.2}, 1.3, QColor(0xff, 0xf4, 0xc0));
+        disc(p, {l - 1.6, w - 2.2}, 1.3, QColor(0xff, 0xf4, 0xc0));
+    });
 }
 
 QPointF local(QPointF centre, qreal angle, QPointF offset)
@@ -793,36 +531,28 @@ void indicator(QPainter &p, QPointF centre, qreal angle, qreal length, qreal wid
 void busTop(QPainter &p, QPointF centre, qreal angle, const QColor &body, qreal length = 64,
             qreal width = 19, const QString &label = QString())
 {
-    p.save();
-    p.translate(centre);
-    p.rotate(angle);
-    const qreal l = length / 2;
-    const qreal w = width / 2;
-    outlined(p, roundedRect(QRectF(-l, -w, length, width), 3), body, body.darker(170));
-    p.fillRect(QRectF(l - 5, -w + 1.5, 3.5, width - 3), kGlass);
-    p.fillRect(QRectF(-l + 4, -w + 3, length - 12, width - 6), body.lighter(110));
-    for (const qreal x : {-l * 0.5, l * 0.2})
-        outlined(p, roundedRect(QRectF(x - 3, -3, 6, 6), 1), body.darker(115), body.darker(150),
-                 0.6);
-    if (!label.isEmpty())
-        fitText(p, label, QRectF(-l * 0.25, -w + 3, l * 0.4, width - 6), kBlack);
-    p.restore();
+    topView(p, centre, angle, length, width, [&](qreal l, qreal w) {
+        outlined(p, roundedRect(QRectF(-l, -w, length, width), 3), body, body.darker(170));
+        p.fillRect(QRectF(l - 5, -w + 1.5, 3.5, width - 3), kGlass);
+        p.fillRect(QRectF(-l + 4, -w + 3, length - 12, width - 6), body.lighter(110));
+        for (const qreal x : {-l * 0.5, l * 0.2})
+            outlined(p, roundedRect(QRectF(x - 3, -3, 6, 6), 1), body.darker(115), body.darker(150),
+                     0.6);
+        if (!label.isEmpty())
+            fitText(p, label, QRectF(-l * 0.25, -w + 3, l * 0.4, width - 6), kBlack);
+    });
 }
 
 void truckTop(QPainter &p, QPointF centre, qreal angle, const QColor &cab, const QColor &box,
               qreal length = 66, qreal width = 18)
 {
-    p.save();
-    p.translate(centre);
-    p.rotate(angle);
-    const qreal l = length / 2;
-    const qreal w = width / 2;
-    outlined(p, roundedRect(QRectF(-l, -w, length - 16, width), 1.5), box, box.darker(160));
-    for (qreal x = -l + 6; x < l - 18; x += 8)
-        line(p, {x, -w + 1}, {x, w - 1}, flatPen(box.darker(115), 0.8));
-    outlined(p, roundedRect(QRectF(l - 14, -w + 0.5, 14, width - 1), 3), cab, cab.darker(160));
-    p.fillRect(QRectF(l - 4.5, -w + 2.5, 2.5, width - 5), kGlass);
-    p.restore();
+    topView(p, centre, angle, length, width, [&](qreal l, qreal w) {
+        outlined(p, roundedRect(QRectF(-l, -w, length - 16, width), 1.5), box, box.darker(160));
+        for (qreal x = -l + 6; x < l - 18; x += 8)
+            line(p, {x, -w + 1}, {x, w - 1}, flatPen(box.darker(115), 0.8));
+        outlined(p, roundedRect(QRectF(l - 14, -w + 0.5, 14, width - 1), 3), cab, cab.darker(160));
+        p.fillRect(QRectF(l - 4.5, -w + 2.5, 2.5, width - 5), kGlass);
+    });
 }
 
 // Small side-view figures, standing on their feet point.
@@ -911,6 +641,12 @@ void dashedLine(QPainter &p, QPointF from, QPointF to, const QColor &colour = kP
                 qreal width = 1.6, qreal dash = 8, qreal gap = 6)
 {
     line(p, from, to, dashPen(colour, width, dash, gap));
+}
+
+void doubleYellowLine(QPainter &p, qreal y)
+{
+    paintLine(p, {0, y}, {kWidth, y}, kYellowPaint, 1.8);
+    paintLine(p, {0, y + 3}, {kWidth, y + 3}, kYellowPaint, 1.8);
 }
 
 void zebraAcross(QPainter &p, const QRectF &area, bool stripesVertical)
@@ -1084,12 +820,7 @@ void truckRear(QPainter &p, const View &v, qreal across, qreal ahead, const QCol
 // Red octagonal stop sign that a school bus swings out while pupils get on and off.
 void stopPaddle(QPainter &p, QPointF centre, qreal radius)
 {
-    QPolygonF octagon;
-    for (int i = 0; i < 8; ++i) {
-        const qreal a = qDegreesToRadians(22.5 + 45.0 * i);
-        octagon << centre + radius * QPointF(std::cos(a), std::sin(a));
-    }
-    outlined(p, polygonPath(octagon), kRed, kWhite, 0.8);
+    outlined(p, polygonPath(polygonAround(8, radius, 22.5, centre)), kRed, kWhite, 0.8);
     fitText(p, QStringLiteral("停"), QRectF(centre - QPointF(3, 3), QSizeF(6, 6)), kWhite);
 }
 
@@ -1097,8 +828,7 @@ QImage schoolBusScene()
 {
     return picture(kPavement, [](QPainter &p) {
         horizontalRoad(p, 14, 112);
-        paintLine(p, {0, 43}, {kWidth, 43}, kYellowPaint, 1.8);
-        paintLine(p, {0, 46}, {kWidth, 46}, kYellowPaint, 1.8);
+        doubleYellowLine(p, 43);
         dashedLine(p, {0, 79}, {kWidth, 79});
         carTop(p, {176, 29}, 180, kGreyCar);
         busTop(p, {128, 96}, 0, kSchoolBus, 66, 20, QStringLiteral("校车"));
@@ -1116,8 +846,7 @@ QImage ambulanceScene()
 {
     return picture(kPavement, [](QPainter &p) {
         horizontalRoad(p, 10, 118);
-        paintLine(p, {0, 38}, {kWidth, 38}, kYellowPaint, 1.8);
-        paintLine(p, {0, 41}, {kWidth, 41}, kYellowPaint, 1.8);
+        doubleYellowLine(p, 38);
         dashedLine(p, {0, 79}, {kWidth, 79});
         carTop(p, {40, 24}, 180, kBlueCar);
         carTop(p, {138, 60}, 0, kOwnCar);
@@ -1395,12 +1124,26 @@ QImage truckRightTurnScene()
 
 // Traffic situations, driver's view
 
+const QColor kClearSky(0x80, 0xb8, 0xe8);
+const QColor kClearHorizon(0xd8, 0xe8, 0xf4);
+
+// Sky and ground seen from the driver's seat, the scene drawn over them and the own car's bonnet
+// in front; sky and ground cover the whole picture.
+QImage driverView(const QColor &skyTop, const QColor &skyBottom, const QColor &land,
+                  const std::function<void(QPainter &, const View &)> &draw)
+{
+    return picture(land, [&](QPainter &p) {
+        const View v;
+        sky(p, v, skyTop, skyBottom);
+        ground(p, v, land);
+        draw(p, v);
+        bonnet(p);
+    });
+}
+
 QImage zebraPedestrianScene()
 {
-    return picture(kGrass, [](QPainter &p) {
-        const View v;
-        sky(p, v, QColor(0x80, 0xb8, 0xe8), QColor(0xd8, 0xe8, 0xf4));
-        ground(p, v, kGrass);
+    return driverView(kClearSky, kClearHorizon, kGrass, [](QPainter &p, const View &v) {
         straightRoad(p, v, 3.6);
         roadMarkings(p, v, 3.6, 1.5, 9);
         roadMarkings(p, v, 3.6, 17, 400);
@@ -1411,69 +1154,66 @@ QImage zebraPedestrianScene()
         walker(p, feet, 1.7 * v.focal / 13.2, QColor(0xc0, 0x30, 0x70), false);
         const QPointF child = v.at(1.7, 13.6);
         walker(p, child, 1.1 * v.focal / 13.6, QColor(0x30, 0x70, 0xc0), false, true);
-        bonnet(p);
     });
 }
 
 QImage rainSprayScene()
 {
-    return picture(kGrass, [](QPainter &p) {
-        const View v;
-        sky(p, v, QColor(0x6c, 0x74, 0x7c), QColor(0xa8, 0xae, 0xb4));
-        ground(p, v, QColor(0x5e, 0x76, 0x50));
-        straightRoad(p, v, 3.6, QColor(0x46, 0x4a, 0x50));
-        roadMarkings(p, v, 3.6);
-        const QRectF box = v.upright(1.75, 20, 2.5, 3.6, 0.4);
-        p.save();
-        p.setOpacity(0.3);
-        fillPolygon(p, QPolygonF{box.bottomLeft(), box.bottomRight(), v.at(2.4, 20), v.at(1.1, 20)},
-                    QColor(0xff, 0x60, 0x50));
-        p.restore();
-        truckRear(p, v, 1.75, 20, QColor(0xd8, 0xd8, 0xd0));
-        Scatter s(7);
-        p.save();
-        for (int i = 0; i < 26; ++i) {
-            const QPointF c = v.at(1.75 + s.between(-2.2, 2.2), 19.2, s.between(0, 1.2));
-            QRadialGradient mist(c, 9);
-            mist.setColorAt(0, QColor(0xf0, 0xf4, 0xf8, 170));
-            mist.setColorAt(1, QColor(0xf0, 0xf4, 0xf8, 0));
-            p.setBrush(mist);
-            p.drawEllipse(c, 10, 7);
-        }
-        p.restore();
-        for (int i = 0; i < 90; ++i) {
-            const QPointF top(s.between(-20, 210), s.between(-10, 120));
-            line(p, top, top + QPointF(-3, 9), roundPen(QColor(0xe8, 0xf0, 0xff, 150), 0.8));
-        }
-        bonnet(p);
-    });
+    return driverView(
+        QColor(0x6c, 0x74, 0x7c), QColor(0xa8, 0xae, 0xb4), QColor(0x5e, 0x76, 0x50),
+        [](QPainter &p, const View &v) {
+            straightRoad(p, v, 3.6, QColor(0x46, 0x4a, 0x50));
+            roadMarkings(p, v, 3.6);
+            const QRectF box = v.upright(1.75, 20, 2.5, 3.6, 0.4);
+            p.save();
+            p.setOpacity(0.3);
+            fillPolygon(
+                p, QPolygonF{box.bottomLeft(), box.bottomRight(), v.at(2.4, 20), v.at(1.1, 20)},
+                QColor(0xff, 0x60, 0x50));
+            p.restore();
+            truckRear(p, v, 1.75, 20, QColor(0xd8, 0xd8, 0xd0));
+            Scatter s(7);
+            p.save();
+            for (int i = 0; i < 26; ++i) {
+                const QPointF c = v.at(1.75 + s.between(-2.2, 2.2), 19.2, s.between(0, 1.2));
+                QRadialGradient mist(c, 9);
+                mist.setColorAt(0, QColor(0xf0, 0xf4, 0xf8, 170));
+                mist.setColorAt(1, QColor(0xf0, 0xf4, 0xf8, 0));
+                p.setBrush(mist);
+                p.drawEllipse(c, 10, 7);
+            }
+            p.restore();
+            for (int i = 0; i < 90; ++i) {
+                const QPointF top(s.between(-20, 210), s.between(-10, 120));
+                line(p, top, top + QPointF(-3, 9), roundPen(QColor(0xe8, 0xf0, 0xff, 150), 0.8));
+            }
+        });
 }
 
 QImage fogScene()
 {
-    return picture(kGrass, [](QPainter &p) {
-        const View v;
-        sky(p, v, QColor(0xc8, 0xcc, 0xd0), QColor(0xd4, 0xd6, 0xd8));
-        ground(p, v, QColor(0x7c, 0x90, 0x6a));
-        straightRoad(p, v, 3.6);
-        roadMarkings(p, v, 3.6);
-        carRear(p, v, 1.75, 22, kBlueCar, true);
-        QLinearGradient fog(0, 0, 0, kHeight);
-        fog.setColorAt(0, QColor(0xe4, 0xe6, 0xe8, 255));
-        fog.setColorAt(0.42, QColor(0xe4, 0xe6, 0xe8, 235));
-        fog.setColorAt(0.6, QColor(0xe4, 0xe6, 0xe8, 200));
-        fog.setColorAt(1, QColor(0xe4, 0xe6, 0xe8, 90));
-        p.fillRect(QRectF(0, 0, kWidth, kHeight), fog);
-        const QRectF car = v.upright(1.75, 22, 1.8, 1.45);
-        for (const qreal x : {car.left() + car.width() * 0.13, car.right() - car.width() * 0.13}) {
-            QRadialGradient glowSpot(QPointF(x, car.top() + car.height() * 0.62), 6);
-            glowSpot.setColorAt(0, QColor(0xff, 0x40, 0x30, 220));
-            glowSpot.setColorAt(1, QColor(0xff, 0x40, 0x30, 0));
-            p.setBrush(glowSpot);
-            p.drawEllipse(QPointF(x, car.top() + car.height() * 0.62), 6, 6);
-        }
-        bonnet(p);
-    });
+    return driverView(
+        QColor(0xc8, 0xcc, 0xd0), QColor(0xd4, 0xd6, 0xd8), QColor(0x7c, 0x90, 0x6a),
+        [](QPainter &p, const View &v) {
+            straightRoad(p, v, 3.6);
+            roadMarkings(p, v, 3.6);
+            carRear(p, v, 1.75, 22, kBlueCar, true);
+            QLinearGradient fog(0, 0, 0, kHeight);
+            fog.setColorAt(0, QColor(0xe4, 0xe6, 0xe8, 255));
+            fog.setColorAt(0.42, QColor(0xe4, 0xe6, 0xe8, 235));
+            fog.setColorAt(0.6, QColor(0xe4, 0xe6, 0xe8, 200));
+            fog.setColorAt(1, QColor(0xe4, 0xe6, 0xe8, 90));
+            p.fillRect(QRectF(0, 0, kWidth, kHeight), fog);
+            const QRectF car = v.upright(1.75, 22, 1.8, 1.45);
+            for (const qreal x :
+                 {car.left() + car.width() * 0.13, car.right() - car.width() * 0.13}) {
+                QRadialGradient glowSpot(QPointF(x, car.top() + car.height() * 0.62), 6);
+                glowSpot.setColorAt(0, QColor(0xff, 0x40, 0x30, 220));
+                glowSpot.setColorAt(1, QColor(0xff, 0x40, 0x30, 0));
+                p.setBrush(glowSpot);
+                p.drawEllipse(QPointF(x, car.top() + car.height() * 0.62), 6, 6);
+            }
+        });
 }
 
 QImage mountainBendScene()
@@ -1553,9 +1293,7 @@ QImage railwayCrossingScene()
         disc(p, {57, -5}, 1.4, QColor(0xff, 0xf4, 0xb0));
         disc(p, {57, 5}, 1.4, QColor(0xff, 0xf4, 0xb0));
         p.restore();
-        QPainterPath ahead({62, 49});
-        ahead.lineTo(72, 49);
-        arrow(p, ahead, 2.4, 5, 7, kSwing);
+        arrow(p, segment({62, 49}, {72, 49}), 2.4, 5, 7, kSwing);
         carTop(p, {112, 98}, -90, kOwnCar, 28, 14);
         carTop(p, {88, 10}, 90, kBlueCar, 28, 14);
     });
@@ -1563,48 +1301,42 @@ QImage railwayCrossingScene()
 
 QImage tunnelEntranceScene()
 {
-    return picture(kGrass, [](QPainter &p) {
-        const View v;
-        const qreal portalAt = 40;
-        sky(p, v, QColor(0x80, 0xb8, 0xe8), QColor(0xd8, 0xe8, 0xf4));
-        ground(p, v, QColor(0x7c, 0xa0, 0x58));
-        fillPolygon(
-            p, QPolygonF{{0, 52}, {40, 18}, {100, 8}, {160, 16}, {200, 40}, {200, 60}, {0, 60}},
-            QColor(0x5c, 0x86, 0x48));
-        straightRoad(p, v, 3.6);
-        roadMarkings(p, v, 3.6, 1.5, portalAt);
-        const QRectF portal(v.at(-5.5, portalAt, 6.6), v.at(5.5, portalAt, 0));
-        outlined(p, roundedRect(portal, 3), QColor(0xc8, 0xc4, 0xbc), QColor(0x80, 0x7c, 0x74));
-        const QRectF mouth(v.at(-4.2, portalAt, 5.4), v.at(4.2, portalAt, 0));
-        QPainterPath hole;
-        hole.moveTo(mouth.bottomLeft());
-        hole.lineTo(mouth.left(), mouth.top() + mouth.height() * 0.4);
-        hole.quadTo(mouth.center().x(), mouth.top() - mouth.height() * 0.35, mouth.right(),
-                    mouth.top() + mouth.height() * 0.4);
-        hole.lineTo(mouth.bottomRight());
-        hole.closeSubpath();
-        p.fillPath(hole, QColor(0x16, 0x16, 0x1a));
-        for (qreal d = portalAt + 4; d < 300; d *= 1.25) {
-            disc(p, v.at(-3.6, d, 4.6), 1.6 * portalAt / d + 0.3, QColor(0xff, 0xd8, 0x80));
-            disc(p, v.at(3.6, d, 4.6), 1.6 * portalAt / d + 0.3, QColor(0xff, 0xd8, 0x80));
-        }
-        p.save();
-        p.setClipPath(hole);
-        fillPolygon(p, groundQuad(v, -3.6, 3.6, portalAt, 400), QColor(0x30, 0x30, 0x34));
-        p.restore();
-        fitText(p, QStringLiteral("隧道"), QRectF(portal.center().x() - 9, portal.top() + 1, 18, 6),
-                kBlack);
-        carRear(p, v, 1.75, portalAt - 8, kGreyCar, true);
-        bonnet(p);
-    });
+    return driverView(
+        kClearSky, kClearHorizon, QColor(0x7c, 0xa0, 0x58), [](QPainter &p, const View &v) {
+            const qreal portalAt = 40;
+            fillPolygon(
+                p, QPolygonF{{0, 52}, {40, 18}, {100, 8}, {160, 16}, {200, 40}, {200, 60}, {0, 60}},
+                QColor(0x5c, 0x86, 0x48));
+            straightRoad(p, v, 3.6);
+            roadMarkings(p, v, 3.6, 1.5, portalAt);
+            const QRectF portal(v.at(-5.5, portalAt, 6.6), v.at(5.5, portalAt, 0));
+            outlined(p, roundedRect(portal, 3), QColor(0xc8, 0xc4, 0xbc), QColor(0x80, 0x7c, 0x74));
+            const QRectF mouth(v.at(-4.2, portalAt, 5.4), v.at(4.2, portalAt, 0));
+            QPainterPath hole;
+            hole.moveTo(mouth.bottomLeft());
+            hole.lineTo(mouth.left(), mouth.top() + mouth.height() * 0.4);
+            hole.quadTo(mouth.center().x(), mouth.top() - mouth.height() * 0.35, mouth.right(),
+                        mouth.top() + mouth.height() * 0.4);
+            hole.lineTo(mouth.bottomRight());
+            hole.closeSubpath();
+            p.fillPath(hole, QColor(0x16, 0x16, 0x1a));
+            for (qreal d = portalAt + 4; d < 300; d *= 1.25) {
+                disc(p, v.at(-3.6, d, 4.6), 1.6 * portalAt / d + 0.3, QColor(0xff, 0xd8, 0x80));
+                disc(p, v.at(3.6, d, 4.6), 1.6 * portalAt / d + 0.3, QColor(0xff, 0xd8, 0x80));
+            }
+            p.save();
+            p.setClipPath(hole);
+            fillPolygon(p, groundQuad(v, -3.6, 3.6, portalAt, 400), QColor(0x30, 0x30, 0x34));
+            p.restore();
+            fitText(p, QStringLiteral("隧道"),
+                    QRectF(portal.center().x() - 9, portal.top() + 1, 18, 6), kBlack);
+            carRear(p, v, 1.75, portalAt - 8, kGreyCar, true);
+        });
 }
 
 QImage ballRoadScene()
 {
-    return picture(kGrass, [](QPainter &p) {
-        const View v;
-        sky(p, v, QColor(0x80, 0xb8, 0xe8), QColor(0xd8, 0xe8, 0xf4));
-        ground(p, v, kPavement);
+    return driverView(kClearSky, kClearHorizon, kPavement, [](QPainter &p, const View &v) {
         const qreal heights[] = {26, 34, 22, 30, 24, 36, 28};
         for (int i = 0; i < 7; ++i) {
             const QRectF front(i * 30 - 6, v.horizon - heights[i], 28, heights[i] + 1);
@@ -1628,28 +1360,25 @@ QImage ballRoadScene()
         for (int i = 0; i < 3; ++i)
             line(p, ball + QPointF(7 + 2 * i, -3 + 3 * i), ball + QPointF(14 + 2 * i, -3 + 3 * i),
                  roundPen(kWhite, 1.3));
-        bonnet(p);
     });
 }
 
 QImage snowRutsScene()
 {
-    return picture(kWhite, [](QPainter &p) {
-        const View v;
-        sky(p, v, QColor(0xb8, 0xc4, 0xd0), QColor(0xe4, 0xe8, 0xec));
-        ground(p, v, QColor(0xf4, 0xf6, 0xf8));
-        straightRoad(p, v, 3.6, QColor(0xe6, 0xea, 0xee));
-        for (const qreal u : {0.9, 2.6})
-            groundStripe(p, v, u, 0.45, 1.5, 400, QColor(0x8a, 0x90, 0x98));
-        for (const qreal x : {18.0, 44.0, 160.0, 186.0})
-            fillPolygon(p, QPolygonF{{x, 50}, {x - 7, 50}, {x, 26}, {x + 7, 50}},
-                        QColor(0x4a, 0x6a, 0x5a));
-        carRear(p, v, 1.75, 30, kBlueCar, true);
-        Scatter s(3);
-        for (int i = 0; i < 50; ++i)
-            disc(p, {s.between(0, 200), s.between(0, 115)}, s.between(0.6, 1.4), kWhite);
-        bonnet(p);
-    });
+    return driverView(
+        QColor(0xb8, 0xc4, 0xd0), QColor(0xe4, 0xe8, 0xec), QColor(0xf4, 0xf6, 0xf8),
+        [](QPainter &p, const View &v) {
+            straightRoad(p, v, 3.6, QColor(0xe6, 0xea, 0xee));
+            for (const qreal u : {0.9, 2.6})
+                groundStripe(p, v, u, 0.45, 1.5, 400, QColor(0x8a, 0x90, 0x98));
+            for (const qreal x : {18.0, 44.0, 160.0, 186.0})
+                fillPolygon(p, QPolygonF{{x, 50}, {x - 7, 50}, {x, 26}, {x + 7, 50}},
+                            QColor(0x4a, 0x6a, 0x5a));
+            carRear(p, v, 1.75, 30, kBlueCar, true);
+            Scatter s(3);
+            for (int i = 0; i < 50; ++i)
+                disc(p, {s.between(0, 200), s.between(0, 115)}, s.between(0.6, 1.4), kWhite);
+        });
 }
 
 // Traffic situations, side view
@@ -1687,6 +1416,17 @@ void truckSide(QPainter &p, QPointF ground, qreal slopeDeg, const QColor &cab, c
     p.restore();
 }
 
+// Land below a road drawn from the left edge to the right one.
+void hillside(QPainter &p, const QPainterPath &road, const QColor &land)
+{
+    QPainterPath below = road;
+    below.lineTo(kWidth, kHeight);
+    below.lineTo(0, kHeight);
+    below.closeSubpath();
+    p.fillPath(below, land);
+    strokePath(p, road, flatPen(kAsphalt, 4));
+}
+
 QImage hillCrestScene()
 {
     return picture(kGrass, [](QPainter &p) {
@@ -1694,12 +1434,7 @@ QImage hillCrestScene()
         QPainterPath hill({0, 118});
         hill.cubicTo({70, 104}, {110, 52}, {140, 50});
         hill.cubicTo({160, 49}, {180, 64}, {200, 78});
-        QPainterPath land = hill;
-        land.lineTo(200, 130);
-        land.lineTo(0, 130);
-        land.closeSubpath();
-        p.fillPath(land, QColor(0x7a, 0xa8, 0x50));
-        strokePath(p, hill, flatPen(kAsphalt, 4));
+        hillside(p, hill, QColor(0x7a, 0xa8, 0x50));
         const auto along = [&](qreal t) { return hill.pointAtPercent(t); };
         const auto slope = [&](qreal t) { return -hill.angleAtPercent(t); };
         const qreal tCar = 0.24, tTruck = 0.48, tOncoming = 0.9;
@@ -1729,12 +1464,7 @@ QImage truckDownhillScene()
             QColor(0x9a, 0xb4, 0x88));
         QPainterPath slope({0, 34});
         slope.lineTo(200, 112);
-        QPainterPath land = slope;
-        land.lineTo(200, 130);
-        land.lineTo(0, 130);
-        land.closeSubpath();
-        p.fillPath(land, QColor(0x7a, 0x9a, 0x50));
-        strokePath(p, slope, flatPen(kAsphalt, 4));
+        hillside(p, slope, QColor(0x7a, 0x9a, 0x50));
         const qreal angle = -QLineF(slope.pointAtPercent(0), slope.pointAtPercent(1)).angle();
         truckSide(p, slope.pointAtPercent(0.42), angle, QColor(0xe0, 0x60, 0x20),
                   QColor(0x4a, 0x70, 0x9c), 1.0);
@@ -1754,87 +1484,61 @@ QImage truckDownhillScene()
                  kBlack, 0.8);
         fitText(p, QStringLiteral("连续下坡"),
                 QRectF(signCentre.x() - 14, signCentre.y() + 10.5, 28, 7), kBlack);
-        QPainterPath arrowPath(slope.pointAtPercent(0.56) + QPointF(0, -14));
-        arrowPath.lineTo(slope.pointAtPercent(0.7) + QPointF(0, -14));
-        arrow(p, arrowPath, 2, 5, 6, kSwing);
+        arrow(p,
+              segment(slope.pointAtPercent(0.56) + QPointF(0, -14),
+                      slope.pointAtPercent(0.7) + QPointF(0, -14)),
+              2, 5, 6, kSwing);
     });
-}
-
-bool save(const QImage &image, const QString &path)
-{
-    return image.save(path, "JPG", 92);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw-scenes OUTPUT-FOLDER\n");
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-
-    const std::vector<std::pair<const char *, std::function<QImage()>>> pictures = {
-        {"police_go_straight.jpg", goStraightSignal},
-        {"police_left_turn.jpg", leftTurnSignal},
-        {"police_left_turn_wait.jpg", leftTurnWaitSignal},
-        {"police_right_turn.jpg", rightTurnSignal},
-        {"police_lane_change.jpg", laneChangeSignal},
-        {"police_slow_down.jpg", slowDownSignal},
-        {"police_pull_over.jpg", pullOverSignal},
-        {"dash_high_beam.jpg", highBeamLamp},
-        {"dash_low_beam.jpg", lowBeamLamp},
-        {"dash_fog_front.jpg", frontFogLamp},
-        {"dash_fog_rear.jpg", rearFogLamp},
-        {"dash_turn_signals.jpg", turnSignalLamps},
-        {"dash_hazard.jpg", hazardButton},
-        {"dash_brake.jpg", brakeLamp},
-        {"dash_abs.jpg", absLamp},
-        {"dash_battery.jpg", batteryLamp},
-        {"dash_coolant.jpg", coolantLamp},
-        {"dash_door_open.jpg", doorOpenLamp},
-        {"dash_airbag.jpg", airbagLamp},
-        {"dash_engine.jpg", engineLamp},
-        {"dash_tyre_pressure.jpg", tyrePressureLamp},
-        {"scene_school_bus.jpg", schoolBusScene},
-        {"scene_zebra_pedestrian.jpg", zebraPedestrianScene},
-        {"scene_ambulance_behind.jpg", ambulanceScene},
-        {"scene_green_right_turn.jpg", rightTurnPedestrianScene},
-        {"scene_narrow_obstacle.jpg", narrowRoadScene},
-        {"scene_roundabout.jpg", roundaboutScene},
-        {"scene_hill_crest.jpg", hillCrestScene},
-        {"scene_expressway_breakdown.jpg", expresswayBreakdownScene},
-        {"scene_rain_spray.jpg", rainSprayScene},
-        {"scene_fog.jpg", fogScene},
-        {"scene_mountain_bend.jpg", mountainBendScene},
-        {"scene_railway_crossing.jpg", railwayCrossingScene},
-        {"scene_bus_blind_spot.jpg", busBlindSpotScene},
-        {"scene_bus_stop.jpg", busStopScene},
-        {"scene_truck_right_turn.jpg", truckRightTurnScene},
-        {"scene_truck_downhill.jpg", truckDownhillScene},
-        {"scene_tunnel_entrance.jpg", tunnelEntranceScene},
-        {"scene_door_opening.jpg", doorOpeningScene},
-        {"scene_expressway_merge.jpg", expresswayMergeScene},
-        {"scene_blocked_intersection.jpg", blockedIntersectionScene},
-        {"scene_ball_road.jpg", ballRoadScene},
-        {"scene_snow_ruts.jpg", snowRutsScene},
-    };
-
-    int failures = 0;
-    for (const auto &[name, draw] : pictures) {
-        const QString path = folder.filePath(QString::fromLatin1(name));
-        if (!save(draw(), path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            ++failures;
-        }
-    }
-    return failures == 0 ? 0 : 1;
+    return drawAll(argc, argv, "draw-scenes",
+                   {
+                       {"police_go_straight.jpg", goStraightSignal},
+                       {"police_left_turn.jpg", leftTurnSignal},
+                       {"police_left_turn_wait.jpg", leftTurnWaitSignal},
+                       {"police_right_turn.jpg", rightTurnSignal},
+                       {"police_lane_change.jpg", laneChangeSignal},
+                       {"police_slow_down.jpg", slowDownSignal},
+                       {"police_pull_over.jpg", pullOverSignal},
+                       {"dash_high_beam.jpg", highBeamLamp},
+                       {"dash_low_beam.jpg", lowBeamLamp},
+                       {"dash_fog_front.jpg", frontFogLamp},
+                       {"dash_fog_rear.jpg", rearFogLamp},
+                       {"dash_turn_signals.jpg", turnSignalLamps},
+                       {"dash_hazard.jpg", hazardButton},
+                       {"dash_brake.jpg", brakeLamp},
+                       {"dash_abs.jpg", absLamp},
+                       {"dash_battery.jpg", batteryLamp},
+                       {"dash_coolant.jpg", coolantLamp},
+                       {"dash_door_open.jpg", doorOpenLamp},
+                       {"dash_airbag.jpg", airbagLamp},
+                       {"dash_engine.jpg", engineLamp},
+                       {"dash_tyre_pressure.jpg", tyrePressureLamp},
+                       {"scene_school_bus.jpg", schoolBusScene},
+                       {"scene_zebra_pedestrian.jpg", zebraPedestrianScene},
+                       {"scene_ambulance_behind.jpg", ambulanceScene},
+                       {"scene_green_right_turn.jpg", rightTurnPedestrianScene},
+                       {"scene_narrow_obstacle.jpg", narrowRoadScene},
+                       {"scene_roundabout.jpg", roundaboutScene},
+                       {"scene_hill_crest.jpg", hillCrestScene},
+                       {"scene_expressway_breakdown.jpg", expresswayBreakdownScene},
+                       {"scene_rain_spray.jpg", rainSprayScene},
+                       {"scene_fog.jpg", fogScene},
+                       {"scene_mountain_bend.jpg", mountainBendScene},
+                       {"scene_railway_crossing.jpg", railwayCrossingScene},
+                       {"scene_bus_blind_spot.jpg", busBlindSpotScene},
+                       {"scene_bus_stop.jpg", busStopScene},
+                       {"scene_truck_right_turn.jpg", truckRightTurnScene},
+                       {"scene_truck_downhill.jpg", truckDownhillScene},
+                       {"scene_tunnel_entrance.jpg", tunnelEntranceScene},
+                       {"scene_door_opening.jpg", doorOpeningScene},
+                       {"scene_expressway_merge.jpg", expresswayMergeScene},
+                       {"scene_blocked_intersection.jpg", blockedIntersectionScene},
+                       {"scene_ball_road.jpg", ballRoadScene},
+                       {"scene_snow_ruts.jpg", snowRutsScene},
+                   });
 }

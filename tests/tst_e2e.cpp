@@ -1,0 +1,438 @@
+// The built program on a real X server (Xvfb), driven by real key and mouse events (xdotool)
+// from another working directory; the outcome is read from data.mdb and from the windows on
+// the screen. Screenshots of the main windows are left in the build folder's screenshots/.
+
+#include "data/sqlfile.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <memory>
+
+namespace {
+
+const QSize kChooser(373, 257);
+const QSize kFullScreen(792, 576); // the main menu and the exam notice
+const QSize kExam(790, 574);
+const QSize kSubmission(459, 402);
+const QSize kResult(458, 431);
+const QSize kReview(795, 576);
+const QSize kBrowser(795, 585);
+
+void copyFolder(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString relative = QDir(from).relativeFilePath(path);
+        if (relative.startsWith(QLatin1String("CMake")) || relative.contains(QLatin1Char('/')) &&
+                                                               !relative.startsWith(QLatin1String("upload/")) &&
+                                                               !relative.startsWith(QLatin1String("html/")))
+            continue;
+        QDir().mkpath(QFileInfo(to + QLatin1Char('/') + relative).absolutePath());
+        QFile::copy(path, to + QLatin1Char('/') + relative);
+    }
+}
+
+// A program folder of its own: the built program with its bank, settings, pictures, pages.
+class ProgramCopy
+{
+public:
+    explicit ProgramCopy(const QByteArray &settings = {})
+    {
+        const QString from = QStringLiteral(EXAM_PROGRAM_FOLDER);
+        for (const QString &name : {QStringLiteral("exam"), QStringLiteral("data.mdb"),
+                                    QStringLiteral("Security.mdw"), QStringLiteral("system.ini")})
+            QFile::copy(from + QLatin1Char('/') + name, m_dir.filePath(name));
+        copyFolder(from + QStringLiteral("/upload"), m_dir.filePath(QStringLiteral("upload")));
+        copyFolder(from + QStringLiteral("/html"), m_dir.filePath(QStringLiteral("html")));
+        QFile::setPermissions(m_dir.filePath(QStringLiteral("exam")),
+                              QFile::permissions(m_dir.filePath(QStringLiteral("exam"))) | QFileDevice::ExeOwner);
+        if (!settings.isEmpty()) {
+            QFile ini(m_dir.filePath(QStringLiteral("system.ini")));
+            ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            ini.write(settings);
+        }
+    }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+
+    // (typeId, optionid, isright) of every position of the paper.
+    QList<std::array<qint64, 3>> sheet() const
+    {
+        SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::ReadOnly);
+        QSqlQuery q = db.prepare(QStringLiteral("SELECT s.typeId, n.optionid, n.isright FROM note n "
+                                                "JOIN subject s ON s.subId = n.subId ORDER BY n.noteId"));
+        db.run(q);
+        QList<std::array<qint64, 3>> rows;
+        while (q.next())
+            rows.append({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong()});
+        return rows;
+    }
+
+    int answered() const
+    {
+        int n = 0;
+        for (const auto &row : sheet())
+            n += row[1] != 0 ? 1 : 0;
+        return n;
+    }
+
+    QString integrity() const
+    {
+        SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::ReadOnly);
+        QSqlQuery q = db.prepare(QStringLiteral("PRAGMA integrity_check"));
+        db.run(q);
+        return q.next() ? q.value(0).toString() : QString();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+bool waitFor(const std::function<bool()> &condition, int timeoutMs = 8000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+} // namespace
+
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_xvfb;
+    QString m_display;
+    std::unique_ptr<QProcess> m_exam;
+    QTemporaryDir m_elsewhere;
+    QString m_shots = QStringLiteral(EXAM_PROGRAM_FOLDER "/screenshots");
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), m_display);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        return env;
+    }
+
+    QString x(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.setProcessEnvironment(environment());
+        p.start(program, args);
+        p.waitForFinished(20000);
+        return QString::fromLocal8Bit(p.readAllStandardOutput());
+    }
+
+    void key(const QStringList &keys) { x(QStringLiteral("xdotool"), QStringList{"key", "--delay", "15"} + keys); }
+
+    // Starts the program from another working directory; returns the milliseconds it took
+    // until the main window was on the screen.
+    qint64 launch(const ProgramCopy &program)
+    {
+        m_exam = std::make_unique<QProcess>();
+        m_exam->setProcessEnvironment(environment());
+        m_exam->setWorkingDirectory(m_elsewhere.path());
+        QElapsedTimer timer;
+        timer.start();
+        m_exam->start(program.file(QStringLiteral("exam")), {});
+        if (!waitFor([&] { return visible().contains(kFullScreen); }, 15000))
+            return -1;
+        return timer.elapsed();
+    }
+
+    void quit()
+    {
+        if (!m_exam)
+            return;
+        m_exam->kill();
+        m_exam->waitForFinished(5000);
+        m_exam.reset();
+    }
+
+    struct Window {
+        QString id;
+        QRect geometry;
+    };
+
+    QList<Window> windows()
+    {
+        QList<Window> out;
+        if (!m_exam)
+            return out;
+        const QStringList ids = x(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid",
+                                                              QString::number(m_exam->processId())})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString &id : ids) {
+            int x0 = 0, y0 = 0, w = 0, h = 0;
+            for (const QString &line : x(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", id}).split('\n')) {
+                const QString value = line.section(QLatin1Char('='), 1);
+                if (line.startsWith(QLatin1String("X=")))
+                    x0 = value.toInt();
+                else if (line.startsWith(QLatin1String("Y=")))
+                    y0 = value.toInt();
+                else if (line.startsWith(QLatin1String("WIDTH=")))
+                    w = value.toInt();
+                else if (line.startsWith(QLatin1String("HEIGHT=")))
+                    h = value.toInt();
+            }
+            out.append({id, QRect(x0, y0, w, h)});
+        }
+        return out;
+    }
+
+    QList<QSize> visible()
+    {
+        QList<QSize> sizes;
+        for (const Window &w : windows())
+            sizes.append(w.geometry.size());
+        return sizes;
+    }
+
+    QRect placeOf(const QSize &size)
+    {
+        for (const Window &w : windows()) {
+            if (w.geometry.size() == size)
+                return w.geometry;
+        }
+        return {};
+    }
+
+    void click(const QPoint &at)
+    {
+        x(QStringLiteral("xdotool"), {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    }
+
+    QImage screen()
+    {
+        const QString path = m_elsewhere.filePath(QStringLiteral("screen.png"));
+        x(QStringLiteral("import"), {"-window", "root", path});
+        return QImage(path);
+    }
+
+    void shoot(const QString &name, const QSize &window)
+    {
+        QDir().mkpath(m_shots);
+        screen().copy(placeOf(window)).save(m_shots + QLatin1Char('/') + name);
+    }
+
+    // Keypad * and two Enters: from the main menu to question 1 of a new paper.
+    void startMockExam()
+    {
+        key({"KP_Multiply"});
+        QVERIFY(waitFor([&] { return visible().contains(kChooser); }));
+        key({"Return"});
+        QVERIFY(waitFor([&] { return visible().count(kFullScreen) == 2; }));
+        key({"Return"});
+        QVERIFY(waitFor([&] { return visible().contains(kExam); }));
+    }
+
+    // Keys answering positions from..to of the paper: 4 (√) for true/false, 1 (A) otherwise.
+    QStringList answerKeys(const ProgramCopy &program, int from, int to)
+    {
+        QStringList keys;
+        const auto sheet = program.sheet();
+        for (int p = from; p <= to; ++p)
+            keys << (sheet.at(p - 1)[0] == 1 ? QStringLiteral("KP_4") : QStringLiteral("KP_1"));
+        return keys;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char *tool : {"Xvfb", "xdotool", "import"}) {
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP(qPrintable(QStringLiteral("%1 is not installed: the end-to-end run needs Xvfb, xdotool "
+                                                "and ImageMagick (tools/install-deps installs them)")
+                                     .arg(QLatin1String(tool))));
+        }
+        for (int n = 91; n < 120; ++n) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+                continue;
+            m_display = QStringLiteral(":%1").arg(n);
+            m_xvfb.start(QStringLiteral("Xvfb"), {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+            if (waitFor([&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)); }, 5000))
+                break;
+            m_xvfb.kill();
+            m_xvfb.waitForFinished();
+            m_display.clear();
+        }
+        if (m_display.isEmpty())
+            QSKIP("Xvfb could not start a display: the end-to-end run is skipped");
+        key({"Num_Lock"}); // the keypad digits are digits, as on the exam terminal
+    }
+
+    void cleanup() { quit(); }
+
+    void cleanupTestCase()
+    {
+        quit();
+        m_xvfb.terminate();
+        m_xvfb.waitForFinished(5000);
+    }
+
+    void mockExamFromTheKeypad()
+    {
+        ProgramCopy program;
+        const qint64 startup = launch(program);
+        QVERIFY(startup > 0);
+        qInfo("start-up to the main window: %lld ms", startup);
+        shoot(QStringLiteral("main-menu.png"), kFullScreen);
+        startMockExam();
+        QCOMPARE(program.sheet().size(), 100);
+        QCOMPARE(program.answered(), 0);
+
+        for (int from = 1; from <= 100; from += 20) {
+            key(answerKeys(program, from, from + 19));
+            QVERIFY2(waitFor([&] { return program.answered() == from + 19; }),
+                     qPrintable(QStringLiteral("answered %1").arg(program.answered())));
+            if (from == 41)
+                shoot(QStringLiteral("exam-window.png"), kExam);
+        }
+        key({"KP_Subtract", "KP_Subtract", "KP_Add"}); // moving about stores nothing
+        QCOMPARE(program.answered(), 100);
+
+        key({"KP_Divide"});
+        QVERIFY(waitFor([&] { return visible().contains(kSubmission); }));
+        key({"KP_Decimal"}); // back to the exam, nothing handed in
+        QVERIFY(waitFor([&] { return !visible().contains(kSubmission); }));
+        QVERIFY(visible().contains(kExam));
+        key({"KP_Divide"});
+        QVERIFY(waitFor([&] { return visible().contains(kSubmission); }));
+        key({"KP_0"});
+        QVERIFY(waitFor([&] { return visible().contains(kResult) && !visible().contains(kExam); }));
+        shoot(QStringLiteral("result.png"), kResult);
+
+        int wrong = 0;
+        for (const auto &row : program.sheet())
+            wrong += row[2] == 0 ? 1 : 0;
+        key({"KP_Decimal"});
+        QVERIFY(waitFor([&] { return visible().contains(kReview) && !visible().contains(kResult); }));
+        shoot(QStringLiteral("review.png"), kReview);
+        QVERIFY(wrong > 0); // √ and A cannot all be right
+
+        QFile status(QStringLiteral("/proc/%1/status").arg(m_exam->processId()));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("VmHWM"))
+                    qInfo("peak memory of the exam: %s", line.simplified().constData());
+            }
+        }
+    }
+
+    void studyRunShowsTheKeyWhenAsked()
+    {
+        ProgramCopy program;
+        QVERIFY(launch(program) > 0);
+        const QRect menu = placeOf(kFullScreen);
+        click(menu.topLeft() + QPoint(576 + 110, 102 + 23)); // 试题学习
+        QVERIFY(waitFor([&] { return visible().contains(kChooser); }));
+        key({"Return"});
+        QVERIFY(waitFor([&] { return visible().count(kFullScreen) == 2; }));
+        key({"Return"});
+        QVERIFY(waitFor([&] { return visible().contains(kExam); }));
+        const QRect exam = placeOf(kExam);
+        // The option rows of the question area: red only while the key is shown.
+        const QRect rows = QRect(157 + 24, 8 + 112, 365, 115).translated(exam.topLeft());
+        auto redPixels = [&] {
+            const QImage shot = screen().copy(rows);
+            int red = 0;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x0 = 0; x0 < shot.width(); ++x0) {
+                    const QColor c = shot.pixelColor(x0, y);
+                    red += c.red() > 200 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+                }
+            }
+            return red;
+        };
+        QCOMPARE(redPixels(), 0);
+        click(exam.topLeft() + QPoint(600 + 8, 272 + 8)); // 自动显示答案
+        QVERIFY(waitFor([&] { return redPixels() > 20; }));
+        key(answerKeys(program, 1, 1));
+        QVERIFY(waitFor([&] { return program.answered() == 1; }));
+        QVERIFY(waitFor([&] { return redPixels() > 20; })); // the next question shows its key too
+    }
+
+    void timeUpHandsThePaperIn()
+    {
+        ProgramCopy program("alltime=4\r\nmark=90\r\n");
+        QVERIFY(launch(program) > 0);
+        startMockExam();
+        key(answerKeys(program, 1, 2));
+        QVERIFY(waitFor([&] { return program.answered() == 2; }));
+        // "时间到！" comes in a box of its own; its OK leads to the result.
+        QVERIFY(waitFor([&] {
+            for (const QSize &s : visible()) {
+                if (s != kExam && s != kFullScreen)
+                    return true;
+            }
+            return false;
+        }, 10000));
+        key({"Return"});
+        QVERIFY(waitFor([&] { return visible().contains(kResult) && !visible().contains(kExam); }));
+        QCOMPARE(program.answered(), 2);
+    }
+
+    void browserFromTheMenu()
+    {
+        ProgramCopy program;
+        QVERIFY(launch(program) > 0);
+        const QRect menu = placeOf(kFullScreen);
+        click(menu.topLeft() + QPoint(576 + 110, 274 + 23)); // 浏览题库
+        QVERIFY(waitFor([&] { return visible().contains(QSize(798, 586)); }));
+        click(placeOf(QSize(798, 586)).topLeft() + QPoint(296 + 40, 545 + 12)); // 浏览题库
+        QVERIFY(waitFor([&] { return visible().contains(kBrowser); }));
+        click(placeOf(kBrowser).topLeft() + QPoint(356 + 40, 544 + 12)); // 下一题
+        QTest::qWait(300);
+        shoot(QStringLiteral("browser.png"), kBrowser);
+    }
+
+    void killedMidExamKeepsEveryAnswerGiven()
+    {
+        ProgramCopy program;
+        QVERIFY(launch(program) > 0);
+        startMockExam();
+        key(answerKeys(program, 1, 30));
+        QVERIFY(waitFor([&] { return program.answered() == 30; }));
+        m_exam->kill(); // SIGKILL
+        m_exam->waitForFinished(5000);
+        QCOMPARE(program.integrity(), QStringLiteral("ok"));
+        QCOMPARE(program.answered(), 30);
+
+        // Killed while keys are still coming: the sheet is whole and holds a run of answers
+        // from the first question on.
+        QVERIFY(launch(program) > 0);
+        startMockExam();
+        QProcess typing;
+        typing.setProcessEnvironment(environment());
+        typing.start(QStringLiteral("xdotool"), QStringList{"key", "--delay", "20"} + answerKeys(program, 1, 60));
+        QTest::qWait(600);
+        m_exam->kill();
+        m_exam->waitForFinished(5000);
+        typing.kill();
+        typing.waitForFinished();
+        QCOMPARE(program.integrity(), QStringLiteral("ok"));
+        const auto sheet = program.sheet();
+        QCOMPARE(sheet.size(), 100);
+        const int given = program.answered();
+        for (int p = 0; p < 100; ++p)
+            QCOMPARE(sheet.at(p)[1] != 0, p < given);
+        m_exam.reset();
+    }
+};
+
+EXAM_TEST_MAIN(EndToEndTest)
+#include "tst_e2e.moc"
