@@ -4,6 +4,10 @@
 #include "form.h"
 #include "keys.h"
 
+#include "../data/programfolder.h"
+
+#include <QFontDatabase>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -38,7 +42,11 @@ QFont designFont(const QString &family, int pixelSize, bool bold)
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // A machine without the CJK font uses the copy that came with the program.
+    if (!QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Zen Hei")))
+        QFontDatabase::addApplicationFont(programFolder() + QStringLiteral("fonts/wqy-zenhei.ttc"));
     mapDesignFonts();
+    setWindowIcon(QIcon(QStringLiteral(":/assets/exam.png")));
     // MS Sans Serif 8 point, the windows' default font.
     setFont(designFont(kSansSerif, 11));
 }

@@ -81,7 +81,8 @@ void requireWritableBank(const QString &connectionString)
     const QString path = ConnectionString(connectionString).dataSource();
     const QString folder = QFileInfo(path).absolutePath();
     const QString problem =
-        QStringLiteral("程序文件夹“%1”不可写，答题记录无法保存。请把程序放到可写的文件夹后再运行。").arg(folder);
+        QStringLiteral("程序文件夹“%1”不可写，答题记录无法保存。请把程序放到可写的文件夹后再运行。")
+            .arg(folder);
     // SQLite writes its journal beside the bank, so the folder must take new files too.
     QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
     if (!probe.open())

@@ -5,12 +5,24 @@
 #include "data/programfolder.h"
 #include "data/sqlfile.h"
 #include "data/workgroup.h"
+#include "forms/F_ksxz.h"
+#include "forms/F_mnks.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QSqlQuery>
+
+QVector<BankOption> testOptions(int typeId, int n, const QString &label)
+{
+    if (typeId == 1)
+        return {{QStringLiteral("正确"), n % 2 == 1}, {QStringLiteral("错误"), n % 2 == 0}};
+    QVector<BankOption> options;
+    for (int k = 0; k < 4; ++k)
+        options.append({QStringLiteral("%1-%2").arg(label).arg(k + 1), k == n % 4});
+    return options;
+}
 
 Bank sampleBank(int categories, int trueFalse, int choice)
 {
@@ -36,14 +48,7 @@ Bank sampleBank(int categories, int trueFalse, int choice)
             if (n % 5 != 0)
                 q.info =
                     n % 7 == 0 ? QStringLiteral("NULL") : QStringLiteral("解析%1").arg(q.subId);
-            if (q.typeId == 1) {
-                q.options = {{QStringLiteral("正确"), n % 2 == 1},
-                             {QStringLiteral("错误"), n % 2 == 0}};
-            } else {
-                for (int k = 0; k < 4; ++k)
-                    q.options.append(
-                        {QStringLiteral("选项%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
-            }
+            q.options = testOptions(q.typeId, n, QStringLiteral("选项%1").arg(q.subId));
             bank.questions.append(q);
         }
     }
@@ -68,14 +73,7 @@ Bank examBank()
             q.info = QStringLiteral("解析%1").arg(q.subId);
             if (n % 10 == 0)
                 q.picture = QStringLiteral("e%1.jpg").arg(q.subId);
-            if (q.typeId == 1) {
-                q.options = {{QStringLiteral("正确"), n % 2 == 1},
-                             {QStringLiteral("错误"), n % 2 == 0}};
-            } else {
-                for (int k = 0; k < 4; ++k)
-                    q.options.append(
-                        {QStringLiteral("答案%1-%2").arg(q.subId).arg(k + 1), k == n % 4});
-            }
+            q.options = testOptions(q.typeId, n, QStringLiteral("答案%1").arg(q.subId));
             bank.questions.append(q);
         }
     }
@@ -136,6 +134,22 @@ void ProgramFolder::writePictures(const Bank &bank) const
             out.write(jpegBytes(60, 40));
         }
     }
+}
+
+void ProgramFolder::writeSettings(const QByteArray &content) const
+{
+    QFile ini(file(QStringLiteral("system.ini")));
+    ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    ini.write(content);
+}
+
+Tmnks *openExam(int mode)
+{
+    createForm(exam::ksxz);
+    exam::ksxz->Tag = mode;
+    Tmnks *window = createForm(exam::mnks);
+    window->Show();
+    return window;
 }
 
 void ProgramFolder::writePaper(const QList<int> &subIds) const

@@ -26,6 +26,10 @@
 // Question ids are sortId * 1000 + n; every third question of a category has a picture.
 Bank sampleBank(int categories = 3, int trueFalse = 4, int choice = 6);
 
+// Options of test question n: "正确"/"错误" keyed by odd n, or four labelled options keyed
+// by n mod 4.
+QVector<BankOption> testOptions(int typeId, int n, const QString &label);
+
 // A bank whose shares give each group a 100-question paper: categories 1 to 4 with shares
 // (40, 40, 40), (30, 30, 30), (30, 30, 0), (0, 0, 30), each holding 20 true/false and 30
 // multiple-choice questions (ids sortId * 1000 + n). True/false keys alternate; the key of
@@ -53,6 +57,7 @@ public:
     void activate() const;
     // A good JPEG and BMP under upload/ for the questions' pictures.
     void writePictures(const Bank &bank) const;
+    void writeSettings(const QByteArray &content) const;
     // Replaces the answer sheet with a paper of these questions, unanswered.
     void writePaper(const QList<int> &subIds) const;
     // The answer sheet: (subId, optionid, isright) in paper order.
@@ -61,6 +66,10 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+class Tmnks;
+// Opens the exam window on the paper in `note`, in exam mode `mode`, as the notice screen does.
+Tmnks *openExam(int mode);
 
 // Answers the program's modal boxes in the order given and records what they said.
 class BoxAnswers

@@ -31,9 +31,9 @@ void copyFolder(const QString &from, const QString &to)
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = QDir(from).relativeFilePath(path);
-        if (relative.startsWith(QLatin1String("CMake")) || relative.contains(QLatin1Char('/')) &&
-                                                               !relative.startsWith(QLatin1String("upload/")) &&
-                                                               !relative.startsWith(QLatin1String("html/")))
+        if (relative.startsWith(QLatin1String("CMake")) ||
+            relative.contains(QLatin1Char('/')) && !relative.startsWith(QLatin1String("upload/")) &&
+                !relative.startsWith(QLatin1String("html/")))
             continue;
         QDir().mkpath(QFileInfo(to + QLatin1Char('/') + relative).absolutePath());
         QFile::copy(path, to + QLatin1Char('/') + relative);
@@ -53,7 +53,8 @@ public:
         copyFolder(from + QStringLiteral("/upload"), m_dir.filePath(QStringLiteral("upload")));
         copyFolder(from + QStringLiteral("/html"), m_dir.filePath(QStringLiteral("html")));
         QFile::setPermissions(m_dir.filePath(QStringLiteral("exam")),
-                              QFile::permissions(m_dir.filePath(QStringLiteral("exam"))) | QFileDevice::ExeOwner);
+                              QFile::permissions(m_dir.filePath(QStringLiteral("exam"))) |
+                                  QFileDevice::ExeOwner);
         if (!settings.isEmpty()) {
             QFile ini(m_dir.filePath(QStringLiteral("system.ini")));
             ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -66,12 +67,14 @@ public:
     QList<std::array<qint64, 3>> sheet() const
     {
         SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::ReadOnly);
-        QSqlQuery q = db.prepare(QStringLiteral("SELECT s.typeId, n.optionid, n.isright FROM note n "
-                                                "JOIN subject s ON s.subId = n.subId ORDER BY n.noteId"));
+        QSqlQuery q =
+            db.prepare(QStringLiteral("SELECT s.typeId, n.optionid, n.isright FROM note n "
+                                      "JOIN subject s ON s.subId = n.subId ORDER BY n.noteId"));
         db.run(q);
         QList<std::array<qint64, 3>> rows;
         while (q.next())
-            rows.append({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong()});
+            rows.append(
+                {q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong()});
         return rows;
     }
 
@@ -136,7 +139,10 @@ class EndToEndTest : public QObject
         return QString::fromLocal8Bit(p.readAllStandardOutput());
     }
 
-    void key(const QStringList &keys) { x(QStringLiteral("xdotool"), QStringList{"key", "--delay", "15"} + keys); }
+    void key(const QStringList &keys)
+    {
+        x(QStringLiteral("xdotool"), QStringList{"key", "--delay", "15"} + keys);
+    }
 
     // Starts the program from another working directory; returns the milliseconds it took
     // until the main window was on the screen.
@@ -177,7 +183,8 @@ class EndToEndTest : public QObject
                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &id : ids) {
             int x0 = 0, y0 = 0, w = 0, h = 0;
-            for (const QString &line : x(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", id}).split('\n')) {
+            for (const QString &line :
+                 x(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", id}).split('\n')) {
                 const QString value = line.section(QLatin1Char('='), 1);
                 if (line.startsWith(QLatin1String("X=")))
                     x0 = value.toInt();
@@ -212,7 +219,8 @@ class EndToEndTest : public QObject
 
     void click(const QPoint &at)
     {
-        x(QStringLiteral("xdotool"), {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        x(QStringLiteral("xdotool"),
+          {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     }
 
     QImage screen()
@@ -254,17 +262,20 @@ private slots:
     {
         for (const char *tool : {"Xvfb", "xdotool", "import"}) {
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed: the end-to-end run needs Xvfb, xdotool "
-                                                "and ImageMagick (tools/install-deps installs them)")
-                                     .arg(QLatin1String(tool))));
+                QSKIP(qPrintable(
+                    QStringLiteral("%1 is not installed: the end-to-end run needs Xvfb, xdotool "
+                                   "and ImageMagick (tools/install-deps installs them)")
+                        .arg(QLatin1String(tool))));
         }
         for (int n = 91; n < 120; ++n) {
             if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
                 QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
                 continue;
             m_display = QStringLiteral(":%1").arg(n);
-            m_xvfb.start(QStringLiteral("Xvfb"), {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-            if (waitFor([&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)); }, 5000))
+            m_xvfb.start(QStringLiteral("Xvfb"),
+                         {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+            if (waitFor([&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)); },
+                        5000))
                 break;
             m_xvfb.kill();
             m_xvfb.waitForFinished();
@@ -320,7 +331,8 @@ private slots:
         for (const auto &row : program.sheet())
             wrong += row[2] == 0 ? 1 : 0;
         key({"KP_Decimal"});
-        QVERIFY(waitFor([&] { return visible().contains(kReview) && !visible().contains(kResult); }));
+        QVERIFY(
+            waitFor([&] { return visible().contains(kReview) && !visible().contains(kResult); }));
         shoot(QStringLiteral("review.png"), kReview);
         QVERIFY(wrong > 0); // √ and A cannot all be right
 
@@ -368,19 +380,21 @@ private slots:
 
     void timeUpHandsThePaperIn()
     {
-        ProgramCopy program("alltime=4\r\nmark=90\r\n");
+        ProgramCopy program("alltime=8\r\nmark=90\r\n");
         QVERIFY(launch(program) > 0);
         startMockExam();
         key(answerKeys(program, 1, 2));
         QVERIFY(waitFor([&] { return program.answered() == 2; }));
         // "时间到！" comes in a box of its own; its OK leads to the result.
-        QVERIFY(waitFor([&] {
-            for (const QSize &s : visible()) {
-                if (s != kExam && s != kFullScreen)
-                    return true;
-            }
-            return false;
-        }, 10000));
+        QVERIFY(waitFor(
+            [&] {
+                for (const QSize &s : visible()) {
+                    if (s != kExam && s != kFullScreen)
+                        return true;
+                }
+                return false;
+            },
+            15000));
         key({"Return"});
         QVERIFY(waitFor([&] { return visible().contains(kResult) && !visible().contains(kExam); }));
         QCOMPARE(program.answered(), 2);
@@ -418,7 +432,8 @@ private slots:
         startMockExam();
         QProcess typing;
         typing.setProcessEnvironment(environment());
-        typing.start(QStringLiteral("xdotool"), QStringList{"key", "--delay", "20"} + answerKeys(program, 1, 60));
+        typing.start(QStringLiteral("xdotool"),
+                     QStringList{"key", "--delay", "20"} + answerKeys(program, 1, 60));
         QTest::qWait(600);
         m_exam->kill();
         m_exam->waitForFinished(5000);

@@ -23,16 +23,10 @@ class ExamWindowTest : public QObject
         m_folder = std::make_unique<ProgramFolder>(bank);
         m_folder->activate();
         m_folder->writePaper(paper);
-        QFile ini(m_folder->file(QStringLiteral("system.ini")));
-        ini.open(QIODevice::WriteOnly);
-        ini.write(settings);
-        ini.close();
+        m_folder->writeSettings(settings);
         m_boxes = std::make_unique<BoxAnswers>();
         createWindowSet();
-        createForm(exam::ksxz);
-        exam::ksxz->Tag = mode;
-        w = createForm(exam::mnks);
-        w->Show();
+        w = openExam(mode);
         QVERIFY2(m_boxes->shown().isEmpty(), qPrintable(m_boxes->texts().join('\n')));
     }
 

@@ -23,7 +23,8 @@ public:
     explicit ReadOnly(const QString &path) : m_path(path)
     {
         if (geteuid() == 0) {
-            m_immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+            m_immutable =
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
             m_ok = m_immutable;
         } else {
             m_permissions = QFile::permissions(path);
@@ -79,16 +80,19 @@ private slots:
             QSKIP("this machine cannot make a file read-only for the test (no chattr for root)");
         createWindowSet();
         QCOMPARE(m_boxes->shown().size(), 1);
-        QVERIFY2(m_boxes->texts().first().contains(QStringLiteral("不可写")), qPrintable(m_boxes->texts().first()));
+        QVERIFY2(m_boxes->texts().first().contains(QStringLiteral("不可写")),
+                 qPrintable(m_boxes->texts().first()));
 
         createForm(exam::ksxz);
         Tmnks *w = createForm(exam::mnks);
         QCOMPARE(m_boxes->shown().size(), 1);
         QTest::keyClick(w->StringGrid1, Qt::Key_4, Qt::KeypadModifier);
         QCOMPARE(m_boxes->shown().size(), 2);
-        QVERIFY2(m_boxes->texts().last().contains(QStringLiteral("只读")), qPrintable(m_boxes->texts().last()));
+        QVERIFY2(m_boxes->texts().last().contains(QStringLiteral("只读")),
+                 qPrintable(m_boxes->texts().last()));
         QCOMPARE(w->CurrentNo, 1);
-        QCOMPARE(w->StringGrid1->cellText(0, 0), QStringLiteral("1")); // no answer shown that is not kept
+        QCOMPARE(w->StringGrid1->cellText(0, 0),
+                 QStringLiteral("1")); // no answer shown that is not kept
         QTest::keyClick(w->StringGrid1, Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(w->CurrentNo, 2);
         QVERIFY(w->Timer1->isActive());
@@ -133,7 +137,8 @@ private slots:
         QFile ini(m_folder->file(QStringLiteral("system.ini")));
         ini.open(QIODevice::WriteOnly);
         QByteArray garbage(1024 * 1024, '\0');
-        QRandomGenerator(5).fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
+        QRandomGenerator(5).fillRange(reinterpret_cast<quint32 *>(garbage.data()),
+                                      garbage.size() / 4);
         ini.write(garbage);
         ini.close();
         createWindowSet();

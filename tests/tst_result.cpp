@@ -26,17 +26,11 @@ class ResultTest : public QObject
         m_folder = std::make_unique<ProgramFolder>(examBank());
         m_folder->activate();
         m_folder->writePaper(standardPaper());
-        QFile ini(m_folder->file(QStringLiteral("system.ini")));
-        ini.open(QIODevice::WriteOnly);
-        ini.write(settings);
-        ini.close();
+        m_folder->writeSettings(settings);
         m_boxes = std::make_unique<BoxAnswers>();
         createWindowSet();
         exam::main->Show();
-        createForm(exam::ksxz);
-        exam::ksxz->Tag = mode;
-        w = createForm(exam::mnks);
-        w->Show();
+        w = openExam(mode);
     }
 
     // Answers the first `right` positions correctly and the next `wrong` ones wrongly.

@@ -79,10 +79,10 @@ void fillVertical(QPainter &p, const QRectF &r, const QColor &top, const QColor 
 
 using PaintFn = std::function<void(QPainter &, const QSize &)>;
 
-QImage render(const QSize &size, const PaintFn &paint)
+QImage render(const QSize &size, const PaintFn &paint, bool transparent = false)
 {
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(kWhite);
+    QImage img(size, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    img.fill(transparent ? QColor(Qt::transparent) : kWhite);
     QPainter p(&img);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);
@@ -910,7 +910,8 @@ void reviewBanner(QPainter &p, const QSize &size)
 bool save(const QImage &img, const QDir &dir, const QString &name)
 {
     const QString path = dir.filePath(name);
-    if (!img.save(path, "JPG", 92)) {
+    const bool png = name.endsWith(QLatin1String(".png"));
+    if (!(png ? img.save(path, "PNG") : img.save(path, "JPG", 92))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -970,5 +971,8 @@ int main(int argc, char **argv)
     bool ok = true;
     for (const Asset &a : assets)
         ok = save(render(a.size, a.paint), dir, QString::fromLatin1(a.name)) && ok;
+    // The program's icon: the steering-wheel emblem on a transparent ground.
+    const auto icon = [](QPainter &p, const QSize &) { drawWheelEmblem(p, QPointF(64, 64), 58); };
+    ok = save(render({128, 128}, icon, true), dir, QStringLiteral("exam.png")) && ok;
     return ok ? 0 : 1;
 }
