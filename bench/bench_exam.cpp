@@ -28,7 +28,7 @@ Bank generatedBank(int questions)
     Bank bank;
     const int shares[] = {30, 25, 25, 20, 0, 0};
     for (int s = 1; s <= 6; ++s)
-        bank.categories.append({s, QStringLiteral("分类%1").arg(s), {shares[s - 1], 20, 20}});
+        bank.categories.append({s, QStringLiteral("分类%1").arg(s), {shares[s - 1], 20, 20}, {}});
     for (int n = 1; n <= questions; ++n) {
         BankQuestion q;
         q.subId = n;

@@ -20,7 +20,7 @@ Bank generatedBank(int questions)
 {
     Bank bank;
     for (int s = 1; s <= 6; ++s)
-        bank.categories.append({s, QStringLiteral("分类%1").arg(s), {20, 20, 20}});
+        bank.categories.append({s, QStringLiteral("分类%1").arg(s), {20, 20, 20}, {}});
     for (int n = 1; n <= questions; ++n) {
         BankQuestion q;
         q.subId = n;

@@ -62,7 +62,8 @@ Bank examBank()
     for (int s = 1; s <= 4; ++s) {
         bank.categories.append({s,
                                 QStringLiteral("考试分类%1").arg(s),
-                                {shares[s - 1][0], shares[s - 1][1], shares[s - 1][2]}});
+                                {shares[s - 1][0], shares[s - 1][1], shares[s - 1][2]},
+                                {}});
         for (int n = 1; n <= 50; ++n) {
             BankQuestion q;
             q.subId = s * 1000 + n;

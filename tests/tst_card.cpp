@@ -13,8 +13,8 @@ namespace {
 Bank cardBank()
 {
     Bank bank;
-    bank.categories = {{1, QStringLiteral("判断"), {50, 50, 50}},
-                       {2, QStringLiteral("选择"), {50, 50, 50}}};
+    bank.categories = {{1, QStringLiteral("判断"), {50, 50, 50}, {}},
+                       {2, QStringLiteral("选择"), {50, 50, 50}, {}}};
     for (int n = 1; n <= 130; ++n) {
         BankQuestion q;
         q.subId = n;

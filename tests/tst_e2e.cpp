@@ -26,17 +26,12 @@ const QSize kBrowser(795, 585);
 
 void copyFolder(const QString &from, const QString &to)
 {
-    QDir().mkpath(to);
     QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString relative = QDir(from).relativeFilePath(path);
-        if (relative.startsWith(QLatin1String("CMake")) ||
-            relative.contains(QLatin1Char('/')) && !relative.startsWith(QLatin1String("upload/")) &&
-                !relative.startsWith(QLatin1String("html/")))
-            continue;
-        QDir().mkpath(QFileInfo(to + QLatin1Char('/') + relative).absolutePath());
-        QFile::copy(path, to + QLatin1Char('/') + relative);
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(path, target);
     }
 }
 

@@ -29,7 +29,8 @@ Bank studyBank(const QList<int> &sizes, const std::function<int(int, int)> &erro
     for (int s = 1; s <= sizes.size(); ++s) {
         bank.categories.append({s,
                                 QStringLiteral("类别%1").arg(s),
-                                {shares[s - 1][0], shares[s - 1][1], shares[s - 1][2]}});
+                                {shares[s - 1][0], shares[s - 1][1], shares[s - 1][2]},
+                                {}});
         for (int n = 1; n <= sizes.at(s - 1); ++n) {
             BankQuestion q;
             q.subId = s * 1000 + n;
@@ -121,7 +122,7 @@ private slots:
     {
         Bank bank = studyBank({2, 2, 2, 2}, noErrors);
         for (int s = 5; s <= 30; ++s)
-            bank.categories.append({s, QStringLiteral("附加%1").arg(s), {1, 1, 1}});
+            bank.categories.append({s, QStringLiteral("附加%1").arg(s), {1, 1, 1}, {}});
         start(bank);
         exam::main->Image6Click();
         QCOMPARE(exam::lxxc->SortIds.size(), 29);
