@@ -9,6 +9,7 @@
 #include "F_llst.h"
 
 #include <QComboBox>
+#include <QScopeGuard>
 
 namespace exam {
 QPointer<Tlxxc> lxxc;
@@ -61,29 +62,23 @@ void Tlxxc::LoadCategories()
     SortIds.clear();
     QStringList entries;
     const QString column = paper::countColumn(cbx->currentIndex());
-    // The entries listed so far stay when a later row fails.
-    auto show = [&] {
+    // The entries listed so far are shown also when a later row fails.
+    const auto show = qScopeGuard([&] {
         rgp->setItems(entries);
         rgp->setItemIndex(0);
-    };
-    try {
-        for (; !sort.eof(); sort.next()) {
-            if (sort.asInteger(column) <= 0)
-                continue;
-            const int sortId = int(sort.asInteger(QStringLiteral("sortId")));
-            subject.setFiltered(false);
-            subject.setFilter(QStringLiteral("sortID=%1").arg(sortId));
-            subject.setFiltered(true);
-            entries.append(QStringLiteral("%1 (%2 题)")
-                               .arg(sort.asText(QStringLiteral("sortname")))
-                               .arg(subject.recordCount()));
-            SortIds.append(sortId);
-        }
-    } catch (...) {
-        show();
-        throw;
+    });
+    for (; !sort.eof(); sort.next()) {
+        if (sort.asInteger(column) <= 0)
+            continue;
+        const int sortId = int(sort.asInteger(QStringLiteral("sortId")));
+        subject.setFiltered(false);
+        subject.setFilter(QStringLiteral("sortID=%1").arg(sortId));
+        subject.setFiltered(true);
+        entries.append(QStringLiteral("%1 (%2 题)")
+                           .arg(sort.asText(QStringLiteral("sortname")))
+                           .arg(subject.recordCount()));
+        SortIds.append(sortId);
     }
-    show();
 }
 
 void Tlxxc::Button1Click()
