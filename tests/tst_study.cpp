@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "data/F_ado.h"
+#include "data/sqlfile.h"
 #include "data/tableobject.h"
 #include "forms/F_dtjq.h"
 #include "forms/F_jtbz.h"
@@ -141,6 +142,24 @@ private slots:
         QCOMPARE(exam::lxxc->rgp->itemIndex(), -1);
         exam::lxxc->Button1Click();
         QVERIFY(!exam::llst);
+    }
+
+    void aBrokenCategoryRowKeepsTheEntriesBeforeIt()
+    {
+        start(studyBank({3, 5, 2, 4}, noErrors));
+        {
+            SqlFile db(m_folder->file(QStringLiteral("data.mdb")), SqlFile::ReadWrite);
+            db.exec(QStringLiteral("CREATE TABLE s AS SELECT * FROM sort"));
+            db.exec(QStringLiteral("DROP TABLE sort"));
+            db.exec(QStringLiteral("ALTER TABLE s RENAME TO sort"));
+            db.exec(QStringLiteral("UPDATE sort SET scale0 = NULL WHERE sortId = 3"));
+        }
+        destroyWindowSet();
+        createWindowSet();
+        exam::main->Image6Click();
+        QCOMPARE(exam::lxxc->rgp->items(), (QStringList{"类别1 (3 题)", "类别2 (5 题)"}));
+        QCOMPARE(m_boxes->shown().size(), 1);
+        QVERIFY(m_boxes->texts().first().contains(QStringLiteral("scale0")));
     }
 
     void browserShowsTheChosenCategory()
