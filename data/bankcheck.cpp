@@ -34,7 +34,7 @@ void checkCategories(const Bank &bank, QStringList &problems)
         }
     }
     for (int g = 0; g < vehicleclass::kGroups; ++g) {
-        int total = 0;
+        qint64 total = 0;
         for (const BankCategory &c : bank.categories)
             total += qMax(0, c.scale[g]);
         if (total != 100)
@@ -56,7 +56,7 @@ void checkCapacity(const Bank &bank, QStringList &problems)
             const int a = c.scale[g];
             if (a <= 0)
                 continue;
-            const int t = a * 4 / 10;
+            const int t = int(qint64(a) * 4 / 10);
             if (trueFalse.value(c.sortId) < t)
                 problems << QStringLiteral("%1：%2有 %3 道判断题，车型“%4”的试卷需要 %5 道")
                                 .arg(c.origin, categoryName(c))

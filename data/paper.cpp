@@ -33,6 +33,7 @@ namespace paper {
 namespace {
 
 const QString kSubId = QStringLiteral("subid");
+constexpr int kPaperQuestions = 100;
 
 QString typeName(int typeId)
 {
@@ -88,8 +89,17 @@ void drawPaper(TableObject &subject, TableObject &sort, TableObject &note, Paper
     subject.setFiltered(false);
     sort.setFiltered(false);
     bool anyShare = false;
-    for (sort.first(); !sort.eof(); sort.next())
-        anyShare = anyShare || sort.asInteger(column) > 0;
+    for (sort.first(); !sort.eof(); sort.next()) {
+        const qint64 share = sort.asInteger(column);
+        // No share can be larger than the paper; a broken bank must not draw for ever.
+        if (share > kPaperQuestions)
+            throw ExamError(QStringLiteral("分类%1的题量 %2 超过了试卷的 %3 题，无法组卷。")
+                                .arg(categoryLabel(int(sort.asInteger(QStringLiteral("sortID"))),
+                                                   sort.asText(QStringLiteral("sortname"))))
+                                .arg(share)
+                                .arg(kPaperQuestions));
+        anyShare = anyShare || share > 0;
+    }
     if (!anyShare)
         throw ExamError(QStringLiteral("题库中没有“%1”车型的考题，无法组卷。").arg(groupName));
 
@@ -99,9 +109,11 @@ void drawPaper(TableObject &subject, TableObject &sort, TableObject &note, Paper
             note.deleteRecord();
         for (int typeId = 1; typeId <= 2; ++typeId) {
             for (sort.first(); !sort.eof(); sort.next()) {
-                const int a = int(sort.asInteger(column));
-                if (a <= 0)
+                // At most kPaperQuestions here: larger shares were refused above.
+                const qint64 share = sort.asInteger(column);
+                if (share <= 0)
                     continue;
+                const int a = int(share);
                 const int t = (a * 4) / 10;
                 const int sortId = int(sort.asInteger(QStringLiteral("sortID")));
                 drawQuestions(subject, note, random, typeId == 1 ? t : a - t, sortId, typeId,

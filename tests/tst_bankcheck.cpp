@@ -89,6 +89,9 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("shares") << QStringList{"UPDATE sort SET scale0 = 35 WHERE sortId = 1"}
                                 << "各分类题量合计为 95，应为 100";
+        QTest::newRow("huge share")
+            << QStringList{"UPDATE sort SET scale1 = 2000000000 WHERE sortId = 2"}
+            << "各分类题量合计为 2000000070";
         QTest::newRow("negative share")
             << QStringList{"UPDATE sort SET scale2 = -1 WHERE sortId = 3"} << "不能为负数";
         QTest::newRow("too few true/false")

@@ -233,6 +233,21 @@ private slots:
         QCOMPARE(paperIds().size(), 60);
     }
 
+    void aShareLargerThanThePaperIsRefused()
+    {
+        Bank bank = examBank();
+        bank.categories[1].scale[0] = 2000000000;
+        bank.categories[2].scale[0] = -2000000000;
+        start(bank);
+        m_folder->writePaper({1001});
+        PaperRandom random;
+        const QString message = errorText([&] { draw(0, random); });
+        QVERIFY2(message.contains(QStringLiteral("2000000000")) &&
+                     message.contains(QStringLiteral("考试分类2")),
+                 qPrintable(message));
+        QCOMPARE(paperIds(), QList<qint64>{1001});
+    }
+
     void chooserKeysCycleConfirmAndCancel()
     {
         start();
