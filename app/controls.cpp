@@ -25,10 +25,6 @@ QColor gradientActiveCaption()
 {
     return QColor(185, 209, 234);
 }
-QColor windowText()
-{
-    return QColor(0, 0, 0);
-}
 QColor silver()
 {
     return QColor(192, 192, 192);

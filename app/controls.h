@@ -14,7 +14,6 @@ QColor windowsColor(int value);
 namespace syscolor {
 QColor highlight();
 QColor gradientActiveCaption();
-QColor windowText();
 QColor silver();
 QColor inactiveBorder();
 QColor menuBar();
@@ -136,7 +135,6 @@ public:
     int itemIndex() const;
     void setItemIndex(int index);
     QString selectedText() const;
-    QRadioButton *button(int index) const { return m_buttons.value(index); }
 
 private:
     QButtonGroup *m_group;

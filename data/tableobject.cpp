@@ -331,11 +331,6 @@ void TableObject::post()
         updateRow();
 }
 
-void TableObject::cancel()
-{
-    m_state = State::Browse;
-}
-
 // Moving away from a row that is being edited or appended stores it first.
 void TableObject::browseMode()
 {

@@ -64,7 +64,6 @@ public:
     void edit();
     void setValue(const QString &column, const QVariant &value);
     void post();
-    void cancel();
     void deleteRecord();
     bool isEditing() const { return m_state != State::Browse; }
 

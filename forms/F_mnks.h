@@ -95,7 +95,6 @@ private:
     // The last question of the paper: 100, or fewer when the paper is short.
     int lastQuestion() const;
     std::array<TextLabel *, 4> optionLabels() const { return {lb1, lb2, lb3, lb4}; }
-    std::array<PushButton *, 4> optionButtons() const { return {opt1, opt2, opt3, opt4}; }
 
     bool m_handedIn = false;
 };
