@@ -4,8 +4,6 @@
 
 namespace {
 const QColor kOlive(128, 128, 0);
-constexpr int kBlue = 0xff0000;
-constexpr int kRed = 255;
 } // namespace
 
 CardLayout createCardLayout(QWidget *parent, int raise, int infoPixelSize)

@@ -10,6 +10,16 @@
 // Colour from a Windows colour value: blue * 65536 + green * 256 + red.
 QColor windowsColor(int value);
 
+// The Windows colour values the windows are designed in.
+constexpr int kBlack = 0;
+constexpr int kRed = 255;
+constexpr int kMaroon = 0x000080;
+constexpr int kBlue = 0xff0000;
+// The bands of the submission and result dialogs.
+constexpr int kGreenBand = 7451452;
+constexpr int kVioletBand = 14381203;
+constexpr int kSandBand = 11394815;
+
 // The system colours the windows are drawn in (Windows defaults).
 namespace syscolor {
 QColor highlight();

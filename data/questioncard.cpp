@@ -7,8 +7,6 @@
 
 namespace card {
 namespace {
-constexpr int kRed = 255;
-constexpr int kBlack = 0;
 const QString kNoValue = QStringLiteral("NULL");
 const QString kKeyMark = QStringLiteral("√");
 } // namespace

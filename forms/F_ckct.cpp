@@ -14,8 +14,6 @@ QPointer<Tckct> ckct;
 }
 
 namespace {
-constexpr int kRed = 255;
-constexpr int kBlack = 0;
 // The review's card stands 11 pixels higher than the question browser's.
 constexpr int kRaise = 11;
 } // namespace

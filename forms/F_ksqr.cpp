@@ -9,12 +9,6 @@ namespace exam {
 QPointer<Tksqr> ksqr;
 }
 
-namespace {
-constexpr int kRed = 255;
-constexpr int kGreenBand = 7451452;
-constexpr int kVioletBand = 14381203;
-} // namespace
-
 Tksqr::Tksqr()
 {
     setLook({Frame::Single, CaptionButtons::None, true, QSize(459, 402),

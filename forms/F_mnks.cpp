@@ -26,9 +26,6 @@ QPointer<Tmnks> mnks;
 
 namespace {
 
-constexpr int kRed = 255;
-constexpr int kBlack = 0;
-constexpr int kBlue = 0xff0000;
 const QString kTrue = QStringLiteral("√");
 const QString kFalse = QStringLiteral("×");
 const QString kLetters[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),

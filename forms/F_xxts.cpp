@@ -14,14 +14,6 @@ namespace exam {
 QPointer<Txxts> xxts;
 }
 
-namespace {
-constexpr int kRed = 255;
-constexpr int kMaroon = 0x000080;
-constexpr int kGreenBand = 7451452;
-constexpr int kVioletBand = 14381203;
-constexpr int kSandBand = 11394815;
-} // namespace
-
 Txxts::Txxts()
 {
     setLook({Frame::Sizeable, CaptionButtons::None, true, QSize(458, 431),
