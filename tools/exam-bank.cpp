@@ -4,11 +4,15 @@
 //   exam-bank validate DATA.mdb                    every problem the windows would meet
 //   exam-bank import FILE.csv PROGRAM_FOLDER       replaces the bank with a spreadsheet's questions
 //   exam-bank export DATA.mdb FILE.csv             the bank as a spreadsheet
+//   exam-bank lint DATA.mdb|SOURCE_FOLDER [GATES]  the quality report, checked against gates
 
 #include "../data/bank.h"
+#include "../data/bankquality.h"
 #include "../data/errors.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -20,11 +24,16 @@ void say(const QString &text, FILE *to = stdout)
 
 int usage()
 {
-    say(QStringLiteral("用法：\n"
-                       "  exam-bank build 题库源文件夹 程序文件夹\n"
-                       "  exam-bank validate data.mdb\n"
-                       "  exam-bank import 试题.csv 程序文件夹\n"
-                       "  exam-bank export data.mdb 试题.csv"),
+    say(QStringLiteral(
+            "用法：\n"
+            "  exam-bank build 题库源文件夹 程序文件夹\n"
+            "  exam-bank validate data.mdb\n"
+            "  exam-bank import 试题.csv 程序文件夹\n"
+            "  exam-bank export data.mdb 试题.csv\n"
+            "  exam-bank lint data.mdb|题库源文件夹 [--longest=30] [--longest-or-tied=45]\n"
+            "      [--key-letter=15-35] [--true=40-60] [--without-explanation=0]\n"
+            "      [--repeating=0] [--uncited=0] [--duplicates=0] [--overlap=8]\n"
+            "      [--similarity=0.65] [--repeat=0.8]"),
         stderr);
     return 2;
 }
@@ -53,6 +62,86 @@ int exportBank(const QString &data, const QString &csv)
     return 0;
 }
 
+// A bank source folder holds sort.txt; anything else is read as a bank database.
+Bank readAnyBank(const QString &path)
+{
+    if (QFileInfo(path).isDir() &&
+        QFileInfo::exists(QDir(path).filePath(QStringLiteral("sort.txt"))))
+        return readBankSource(path);
+    QString data = path;
+    if (QFileInfo(path).isDir())
+        data = QDir(path).filePath(QStringLiteral("data.mdb"));
+    QStringList problems;
+    Bank bank = readBankDatabase(data, &problems);
+    if (!problems.isEmpty())
+        throw ExamError(problems.join(QLatin1Char('\n')));
+    return bank;
+}
+
+// Gate options: --name=value, shares in per cent, ranges as low-high.
+QualityGates parseGates(const QStringList &options)
+{
+    QualityGates g;
+    for (const QString &option : options) {
+        const int eq = option.indexOf(QLatin1Char('='));
+        const QString name = option.left(eq), value = option.mid(eq + 1);
+        const QStringList range = value.split(QLatin1Char('-'));
+        bool ok = eq > 2 && option.startsWith(QLatin1String("--"));
+        auto number = [&](const QString &text) {
+            bool good = false;
+            const double v = text.toDouble(&good);
+            ok = ok && good && v >= 0;
+            return v;
+        };
+        auto low = [&] { return number(range.value(0)) / 100; };
+        auto high = [&] {
+            return range.size() == 2 ? number(range.at(1)) / 100 : (ok = false, 0.0);
+        };
+        if (name == QLatin1String("--longest"))
+            g.maxKeyStrictlyLongest = number(value) / 100;
+        else if (name == QLatin1String("--longest-or-tied"))
+            g.maxKeyLongestOrTied = number(value) / 100;
+        else if (name == QLatin1String("--key-letter"))
+            g.minKeyLetterShare = low(), g.maxKeyLetterShare = high();
+        else if (name == QLatin1String("--true"))
+            g.minTrueShare = low(), g.maxTrueShare = high();
+        else if (name == QLatin1String("--without-explanation"))
+            g.maxWithoutExplanation = int(number(value));
+        else if (name == QLatin1String("--repeating"))
+            g.maxRepeatingExplanations = int(number(value));
+        else if (name == QLatin1String("--uncited"))
+            g.maxUncitedExplanations = int(number(value));
+        else if (name == QLatin1String("--duplicates"))
+            g.maxNearDuplicates = int(number(value));
+        else if (name == QLatin1String("--overlap"))
+            g.maxPaperOverlap = number(value);
+        else if (name == QLatin1String("--similarity"))
+            g.similarity = number(value);
+        else if (name == QLatin1String("--repeat"))
+            g.repeatShare = number(value);
+        else
+            ok = false;
+        if (!ok)
+            throw ExamError(QStringLiteral("无法识别的选项“%1”").arg(option));
+    }
+    return g;
+}
+
+int lint(const QString &path, const QStringList &options)
+{
+    const QualityGates gates = parseGates(options);
+    const QualityReport report = assessBankQuality(readAnyBank(path), gates);
+    std::fputs(report.text.toLocal8Bit().constData(), stdout);
+    if (report.failures.isEmpty()) {
+        say(QStringLiteral("全部质量门槛均已达到。"));
+        return 0;
+    }
+    say(QStringLiteral("未达到的质量门槛："), stderr);
+    for (const QString &failure : report.failures)
+        say(QStringLiteral("  ") + failure, stderr);
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -74,6 +163,8 @@ int main(int argc, char **argv)
             say(QStringLiteral("已导入“%1”。").arg(args.at(1)));
             return 0;
         }
+        if (command == QLatin1String("lint") && args.size() >= 2)
+            return lint(args.at(1), args.mid(2));
         if (command == QLatin1String("export") && args.size() == 3)
             return exportBank(args.at(1), args.at(2));
     } catch (const ExamError &e) {

@@ -167,6 +167,20 @@ inline void arrow(QPainter &p, const QPainterPath &shaft, qreal width, qreal hea
 // Text
 
 // Outline of the text scaled to fit the box, keeping its proportions unless stretched.
+inline QPainterPath teardrop(QPointF centre, qreal radius)
+{
+    const qreal tipDistance = 2.2 * radius;
+    const qreal phi = std::acos(radius / tipDistance);
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    QPainterPath tip;
+    tip.moveTo(centre + QPointF(0, -tipDistance));
+    tip.lineTo(centre + QPointF(radius * std::sin(phi), -radius * std::cos(phi)));
+    tip.lineTo(centre + QPointF(-radius * std::sin(phi), -radius * std::cos(phi)));
+    tip.closeSubpath();
+    return path.united(tip);
+}
+
 inline QPainterPath textPath(const QString &text, const QRectF &box, bool stretch = false)
 {
     QFont font(QStringLiteral("WenQuanYi Zen Hei"));
