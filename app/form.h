@@ -11,7 +11,7 @@ class TForm : public QWidget
 public:
     explicit TForm(QWidget *parent = nullptr);
 
-    int Tag = 0;
+    qint64 Tag = 0;
     bool KeyPreview = false;
 
     virtual void FormCreate() {}

@@ -1,5 +1,6 @@
 #include "F_ado.h"
 
+#include "banklock.h"
 #include "connection.h"
 #include "programfolder.h"
 
@@ -26,9 +27,16 @@ Tado::~Tado()
 void Tado::DataModuleCreate()
 {
     exam::connstr = buildConnectionString(programFolder());
+    // The bank is marked as in use for the whole run, so that the bank tool does not replace
+    // it under an exam.
+    m_inUse =
+        std::make_unique<BankLock>(ConnectionString(exam::connstr).dataSource(), BankLock::Shared);
+    // A table that fails to open here is opened again when a window first uses it.
     for (TableObject *table : {subject, sort, options}) {
         table->setConnectionString(exam::connstr);
-        table->open();
+        table->openWhenUsed();
     }
     sort->setSort(QStringLiteral("sortId"));
+    for (TableObject *table : {subject, sort, options})
+        table->open();
 }

@@ -6,6 +6,9 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
+
+class BankLock;
 
 // The data module: the question bank's shared table objects, open for every window.
 class Tado : public QObject
@@ -20,6 +23,9 @@ public:
     TableObject *sort = nullptr;
 
     void DataModuleCreate();
+
+private:
+    std::unique_ptr<BankLock> m_inUse;
 };
 
 namespace exam {

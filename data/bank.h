@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVector>
+#include <limits>
 #include <optional>
 
 // A question bank as its source describes it, before it becomes a database.
@@ -17,8 +18,12 @@ struct BankOption {
     bool key = false;
 };
 
+// The largest question id a bank may hold: option ids are the question id times ten plus the
+// option's number, and they must fit in 64 bits.
+constexpr qint64 kMaxQuestionId = (std::numeric_limits<qint64>::max() - 9) / 10;
+
 struct BankQuestion {
-    int subId = 0;
+    qint64 subId = 0;
     int sortId = 0;
     int typeId = 0; // 1 true/false, 2 multiple choice
     int errorTimes = 0;

@@ -85,6 +85,11 @@ void checkQuestion(const BankQuestion &q, const QSet<int> &categories, const QDi
     const QString at = q.origin;
     if (q.subId <= 0)
         problems << QStringLiteral("%1：题号 %2 应为正整数").arg(at).arg(q.subId);
+    if (q.subId > kMaxQuestionId)
+        problems << QStringLiteral("%1：题号 %2 太大，最大为 %3")
+                        .arg(at)
+                        .arg(q.subId)
+                        .arg(kMaxQuestionId);
     if (!categories.contains(q.sortId))
         problems << QStringLiteral("%1：分类编号 %2 不存在").arg(at).arg(q.sortId);
     if (q.typeId != 1 && q.typeId != 2)
@@ -140,7 +145,7 @@ QStringList checkBank(const Bank &bank, const QString &uploadFolder)
     QSet<int> categories;
     for (const BankCategory &c : bank.categories)
         categories.insert(c.sortId);
-    QSet<int> ids;
+    QSet<qint64> ids;
     const QDir upload(uploadFolder);
     for (const BankQuestion &q : bank.questions) {
         if (ids.contains(q.subId))

@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "workgroup.h"
 
+#include "regularfile.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -10,6 +11,9 @@
 #include <QStringConverter>
 
 namespace {
+
+// A spreadsheet of questions is far smaller; anything larger is not one.
+constexpr qint64 kMaxCsvBytes = 64 * 1024 * 1024;
 
 const QStringList kHeader = {
     QStringLiteral("题号"),    QStringLiteral("分类编号"), QStringLiteral("分类名称"),
@@ -43,7 +47,43 @@ struct Record {
     QStringList fields;
 };
 
+struct Utf8Scan {
+    qsizetype sequences = 0; // well-formed characters of two bytes or more
+    qsizetype badBytes = 0;
+    qsizetype firstBad = -1;
+};
+
+Utf8Scan scanUtf8(const QByteArray &data)
+{
+    Utf8Scan scan;
+    const auto *p = reinterpret_cast<const unsigned char *>(data.constData());
+    const qsizetype n = data.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        const int length = c < 0x80                 ? 1
+                           : c >= 0xC2 && c <= 0xDF ? 2
+                           : c >= 0xE0 && c <= 0xEF ? 3
+                           : c >= 0xF0 && c <= 0xF4 ? 4
+                                                    : 0;
+        bool good = length > 0 && i + length <= n;
+        for (int k = 1; good && k < length; ++k)
+            good = (p[i + k] & 0xC0) == 0x80;
+        if (good) {
+            scan.sequences += length > 1;
+            i += length;
+            continue;
+        }
+        if (scan.firstBad < 0)
+            scan.firstBad = i;
+        ++scan.badBytes;
+        ++i;
+    }
+    return scan;
+}
+
 // UTF-8 (with or without a byte-order mark), or GB18030 as a spreadsheet saves it in China.
+// A UTF-8 file spoilt by a few stray bytes is reported at the first of them, not decoded as
+// GB18030 into nonsense.
 QString decode(const QByteArray &bytes, const QString &path)
 {
     QByteArray data = bytes;
@@ -53,6 +93,12 @@ QString decode(const QByteArray &bytes, const QString &path)
     const QString text = utf8(data);
     if (!utf8.hasError())
         return text;
+    const Utf8Scan scan = scanUtf8(data);
+    if (scan.sequences > 10 * scan.badBytes || bytes.startsWith("\xEF\xBB\xBF"))
+        throw ExamError(QStringLiteral("%1:%2：文件是 UTF-8 编码，但这一行有无效的字节，"
+                                       "请检查这一行后以 UTF-8 重新保存。")
+                            .arg(path)
+                            .arg(data.left(scan.firstBad).count('\n') + 1));
     QStringDecoder gb("GB18030");
     if (!gb.isValid())
         throw ExamError(QStringLiteral("%1：文件不是 UTF-8 编码。").arg(path));
@@ -119,6 +165,28 @@ QList<Record> parseCsv(const QString &text, const QString &path)
     return records;
 }
 
+// A spreadsheet runs a cell that begins with one of these as a formula.
+bool runsAsFormula(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    if (QStringLiteral("=+-@\t\r").contains(text.at(0)))
+        return true;
+    return text.at(0) == QLatin1Char('\'') && runsAsFormula(text.mid(1));
+}
+
+// Written behind an apostrophe, such a cell shows as text; reading takes the apostrophe
+// away again, so export and import give back the same bank.
+QString protectedCell(const QString &text)
+{
+    return runsAsFormula(text) ? QLatin1Char('\'') + text : text;
+}
+
+QString unprotectedCell(const QString &text)
+{
+    return text.startsWith(QLatin1Char('\'')) && runsAsFormula(text.mid(1)) ? text.mid(1) : text;
+}
+
 class CsvReader
 {
 public:
@@ -126,7 +194,10 @@ public:
 
     Bank read(const QByteArray &content)
     {
-        const QList<Record> records = parseCsv(decode(content, m_path), m_path);
+        QList<Record> records = parseCsv(decode(content, m_path), m_path);
+        for (Record &record : records)
+            for (QString &field : record.fields)
+                field = unprotectedCell(field);
         if (records.isEmpty() || records.first().fields != kHeader)
             throw ExamError(QStringLiteral("%1:1：第一行应为列名：%2")
                                 .arg(m_path, kHeader.join(QLatin1Char(','))));
@@ -148,7 +219,20 @@ private:
         bool ok = false;
         const int v = text.toInt(&ok);
         if (!ok)
-            m_problems << QStringLiteral("%1：%2“%3”不是整数").arg(where(r), kHeader.at(f), text);
+            m_problems << QStringLiteral("%1：%2“%3”不是整数（或超出范围）")
+                              .arg(where(r), kHeader.at(f), text);
+        return v;
+    }
+
+    qint64 questionId(const Record &r)
+    {
+        const QString text = r.fields.at(Id).trimmed();
+        bool ok = false;
+        const qint64 v = text.toLongLong(&ok);
+        if (!ok || v < 1 || v > kMaxQuestionId)
+            m_problems << QStringLiteral("%1：题号“%2”应为 1 到 %3 之间的整数")
+                              .arg(where(r), text)
+                              .arg(kMaxQuestionId);
         return v;
     }
 
@@ -167,7 +251,7 @@ private:
             return; // a row that only defines a category
         BankQuestion q;
         q.origin = where(r);
-        q.subId = number(r, Id);
+        q.subId = questionId(r);
         q.sortId = number(r, SortId);
         q.errorTimes = number(r, Errors, 0);
         const QString type = r.fields.at(Type).trimmed();
@@ -251,8 +335,9 @@ private:
     QStringList m_problems;
 };
 
-QString csvField(const QString &text)
+QString csvField(const QString &cell)
 {
+    const QString text = protectedCell(cell);
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
@@ -271,10 +356,11 @@ QStringList categoryFields(const BankCategory &c)
 
 Bank readBankCsv(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ExamError(QStringLiteral("无法读取“%1”。").arg(path));
-    return CsvReader(path).read(file.readAll());
+    FileProblem problem = FileProblem::Unreadable;
+    const auto content = readRegularFile(path, kMaxCsvBytes, &problem);
+    if (!content)
+        throw ExamError(describeFileProblem(problem, path, QStringLiteral("试题文件")));
+    return CsvReader(path).read(*content);
 }
 
 Bank parseBankCsv(const QByteArray &content, const QString &name)

@@ -146,8 +146,9 @@ QString percent(double fraction)
 
 QString figuresLine(const QualityFigures &f)
 {
-    return QStringLiteral("选择题 %1 道，答案最长 %2，最长或并列最长 %3；答案 A/B/C/D：%4/%5/%6/%7；"
-                          "判断题 %8 道，正确/错误：%9/%10")
+    return QStringLiteral(
+               "选择题 %1 道，答案最长 %2，最长或并列最长 %3；答案 A/B/C/D：%4/%5/%6/%7；"
+               "判断题 %8 道，正确/错误：%9/%10")
         .arg(f.choice)
         .arg(percent(share(f.keyStrictlyLongest, f.choice)),
              percent(share(f.keyLongestOrTied, f.choice)))
@@ -210,7 +211,9 @@ QStringList findNearDuplicates(const Bank &bank, double threshold)
                 continue;
             const double sum = totals[i] + totals[j];
             if (sum > 0 && 2 * weights.common(grams[i], grams[j]) / sum >= threshold)
-                pairs << QStringLiteral("%1/%2").arg(qMin(a.subId, b.subId)).arg(qMax(a.subId, b.subId));
+                pairs << QStringLiteral("%1/%2")
+                             .arg(qMin(a.subId, b.subId))
+                             .arg(qMax(a.subId, b.subId));
         }
     }
     pairs.sort();

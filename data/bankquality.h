@@ -18,12 +18,12 @@ struct QualityGates {
     int maxUncitedExplanations = 0;
     int maxNearDuplicates = 0;
     double maxPaperOverlap = 8.0; // questions two successive papers share, on average
-    double repeatShare = 0.8; // explanation bigrams found in the question and its key
-    double similarity = 0.65; // rare-bigram similarity of two questions' texts and keys
+    double repeatShare = 0.8;     // explanation bigrams found in the question and its key
+    double similarity = 0.65;     // rare-bigram similarity of two questions' texts and keys
 };
 
 struct QualityFigures {
-    int choice = 0;          // multiple-choice questions
+    int choice = 0; // multiple-choice questions
     int keyStrictlyLongest = 0;
     int keyLongestOrTied = 0;
     int keyLetter[4] = {0, 0, 0, 0};

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -76,8 +77,8 @@ public:
         return m_query->value(m_index.value(column.toLower()));
     }
 
-    // An integer the windows read without a null test; a null or a text is a problem.
-    int integer(const QString &column, const QString &where)
+    // An id the windows read without a null test; a null or a text is a problem.
+    qint64 id(const QString &column, const QString &where)
     {
         const QVariant v = raw(column);
         bool ok = false;
@@ -87,6 +88,18 @@ public:
                               .arg(where, column,
                                    v.isNull() ? QStringLiteral("为空值")
                                               : QStringLiteral("不是整数"));
+            m_rowOk = false;
+        }
+        return i;
+    }
+
+    // A count, a type or a flag: an id that must also fit the program's 32-bit integers.
+    int integer(const QString &column, const QString &where)
+    {
+        const qint64 i = id(column, where);
+        if (m_rowOk &&
+            (i < std::numeric_limits<int>::min() || i > std::numeric_limits<int>::max())) {
+            m_problems << QStringLiteral("%1：列“%2”的值 %3 超出范围").arg(where, column).arg(i);
             m_rowOk = false;
         }
         return int(i);
@@ -155,7 +168,7 @@ void readQuestions(SqlFile &db, Bank &bank, QStringList &problems)
         const QString at =
             r.where(QStringLiteral("subId=%1").arg(r.raw(QStringLiteral("subId")).toString()));
         q.origin = at;
-        q.subId = r.integer(QStringLiteral("subId"), at);
+        q.subId = r.id(QStringLiteral("subId"), at);
         q.text = r.text(QStringLiteral("subtitle"), at);
         const QString pic = r.text(QStringLiteral("subpic"), at);
         q.picture = pic == QLatin1String("NULL") ? QString() : pic;
@@ -172,10 +185,10 @@ void readQuestions(SqlFile &db, Bank &bank, QStringList &problems)
 
 void readOptions(SqlFile &db, Bank &bank, QStringList &problems)
 {
-    QHash<int, int> byId;
+    QHash<qint64, int> byId;
     for (int i = 0; i < bank.questions.size(); ++i)
         byId.insert(bank.questions.at(i).subId, i);
-    QHash<int, QSet<int>> optionIds;
+    QHash<qint64, QSet<qint64>> optionIds;
     RowReader r(db, QStringLiteral("options"),
                 {QStringLiteral("optid"), QStringLiteral("subid"), QStringLiteral("optcontent"),
                  QStringLiteral("iskey")},
@@ -183,8 +196,8 @@ void readOptions(SqlFile &db, Bank &bank, QStringList &problems)
     while (r.next()) {
         const QString at =
             r.where(QStringLiteral("optid=%1").arg(r.raw(QStringLiteral("optid")).toString()));
-        const int optid = r.integer(QStringLiteral("optid"), at);
-        const int subid = r.integer(QStringLiteral("subid"), at);
+        const qint64 optid = r.id(QStringLiteral("optid"), at);
+        const qint64 subid = r.id(QStringLiteral("subid"), at);
         const QString text = r.text(QStringLiteral("optcontent"), at);
         const int key = r.integer(QStringLiteral("iskey"), at);
         if (!r.rowOk())
@@ -217,7 +230,7 @@ void checkAnswerSheet(SqlFile &db, const Bank &bank, QStringList &problems)
             columns.value(name).defaultValue.trimmed() != QLatin1String("0"))
             problems << QStringLiteral("数据表“note”的列“%1”默认值应为 0").arg(name);
     }
-    QSet<int> ids;
+    QSet<qint64> ids;
     for (const BankQuestion &q : bank.questions)
         ids.insert(q.subId);
     RowReader r(db, QStringLiteral("note"),
@@ -226,8 +239,8 @@ void checkAnswerSheet(SqlFile &db, const Bank &bank, QStringList &problems)
                 problems);
     while (r.next()) {
         const QString at = r.where();
-        const int subId = r.integer(QStringLiteral("subId"), at);
-        r.integer(QStringLiteral("optionid"), at);
+        const qint64 subId = r.id(QStringLiteral("subId"), at);
+        r.id(QStringLiteral("optionid"), at);
         r.integer(QStringLiteral("isright"), at);
         if (r.rowOk() && !ids.contains(subId))
             problems << QStringLiteral("%1：试题 %2 不存在").arg(at).arg(subId);
@@ -241,7 +254,7 @@ std::unique_ptr<SqlFile> openForReading(const QString &path, QStringList &proble
         return nullptr;
     }
     try {
-        auto db = std::make_unique<SqlFile>(path, SqlFile::ReadOnly);
+        auto db = std::make_unique<SqlFile>(path, SqlFile::Read);
         db->exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         return db;
     } catch (const ExamError &e) {

@@ -2,6 +2,7 @@
 
 #include "errors.h"
 
+#include "regularfile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,10 +18,11 @@ namespace {
 
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        fail(path, QStringLiteral("无法读取文件"));
-    QTextStream in(&file);
+    FileProblem problem = FileProblem::Unreadable;
+    const auto content = readRegularFile(path, 64 * 1024 * 1024, &problem);
+    if (!content)
+        fail(path, describeFileProblem(problem, path, QStringLiteral("文件")));
+    QTextStream in(*content);
     in.setEncoding(QStringConverter::Utf8);
     QStringList lines;
     while (!in.atEnd())
@@ -34,6 +36,17 @@ int toNumber(const QString &text, const QString &where, const QString &what, int
     const int v = text.trimmed().toInt(&ok);
     if (!ok || v < min)
         fail(where, QStringLiteral("%1“%2”不是有效的整数").arg(what, text.trimmed()));
+    return v;
+}
+
+qint64 toId(const QString &text, const QString &where)
+{
+    bool ok = false;
+    const qint64 v = text.trimmed().toLongLong(&ok);
+    if (!ok || v < 1 || v > kMaxQuestionId)
+        fail(where, QStringLiteral("题号“%1”不是 1 到 %2 之间的整数")
+                        .arg(text.trimmed())
+                        .arg(kMaxQuestionId));
     return v;
 }
 
@@ -107,7 +120,7 @@ private:
             fail(where(number), QStringLiteral("“%1”重复出现").arg(key));
         m_seen.insert(key);
         if (key == QLatin1String("id"))
-            m_q.subId = toNumber(value, where(number), QStringLiteral("题号"), 1);
+            m_q.subId = toId(value, where(number));
         else if (key == QLatin1String("sort"))
             m_q.sortId = toNumber(value, where(number), QStringLiteral("分类编号"), 1);
         else if (key == QLatin1String("type"))
@@ -187,7 +200,7 @@ void checkReferences(const Bank &bank, const QString &folder)
                  QStringLiteral("分类编号 %1 重复").arg(c.sortId));
         sorts.insert(c.sortId);
     }
-    QSet<int> ids;
+    QSet<qint64> ids;
     for (const BankQuestion &q : bank.questions) {
         if (ids.contains(q.subId))
             fail(q.origin, QStringLiteral("题号 %1 重复").arg(q.subId));

@@ -1,5 +1,6 @@
 #include "bank.h"
 
+#include "banklock.h"
 #include "errors.h"
 #include "sqlfile.h"
 
@@ -7,6 +8,12 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 const QString kBankUser = QStringLiteral("examuser");
 const QString kBankPassword = QStringLiteral("qxbtrmwlnpa");
@@ -69,14 +76,37 @@ void writeQuestions(SqlFile &db, const Bank &bank)
     }
 }
 
+// Makes a rename in the folder durable: the new name survives a power cut.
+void syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
 void writeBankDatabase(const Bank &bank, const QString &path, quint32 sourceHash)
 {
-    // Written beside the target and renamed over it, so a failure leaves no half bank.
+    // A running program keeps its bank marked as in use; replacing it would empty the answer
+    // sheet under the exam.
+    const BankLock lock(path, BankLock::Exclusive);
+    if (QFileInfo::exists(path) && !lock.held())
+        throw ExamError(QStringLiteral("题库“%1”正在被考试程序使用，没有做任何修改。"
+                                       "请先退出考试程序，再导入或重建题库。")
+                            .arg(path));
+    // Written beside the target and renamed over it in one step, so that at every moment
+    // there is either the old bank or the new one, never none and never half of one.
     const QString temporary = path + QStringLiteral(".new");
-    QFile::remove(temporary);
-    {
+    auto removeTemporary = [&] {
+        QFile::remove(temporary);
+        QFile::remove(temporary + QStringLiteral("-journal"));
+    };
+    removeTemporary();
+    try {
         SqlFile db(temporary, SqlFile::Create);
         db.exec(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
         db.exec(QStringLiteral("PRAGMA user_version = %1").arg(qint32(sourceHash & 0x7fffffff)));
@@ -86,10 +116,17 @@ void writeBankDatabase(const Bank &bank, const QString &path, quint32 sourceHash
         writeCategories(db, bank);
         writeQuestions(db, bank);
         db.exec(QStringLiteral("COMMIT"));
+    } catch (...) {
+        removeTemporary();
+        throw;
     }
-    QFile::remove(path);
-    if (!QFile::rename(temporary, path))
-        throw ExamError(QStringLiteral("无法写入“%1”。").arg(path));
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) !=
+        0) {
+        removeTemporary();
+        throw ExamError(QStringLiteral("无法写入“%1”：%2")
+                            .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    syncFolder(QFileInfo(path).absolutePath());
 }
 
 std::optional<quint32> storedSourceHash(const QString &path)
@@ -97,7 +134,7 @@ std::optional<quint32> storedSourceHash(const QString &path)
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     try {
-        SqlFile db(path, SqlFile::ReadOnly);
+        SqlFile db(path, SqlFile::Read);
         QSqlQuery q = db.prepare(QStringLiteral("PRAGMA application_id"));
         db.run(q);
         if (!q.next() || q.value(0).toInt() != kApplicationId)

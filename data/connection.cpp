@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include "errors.h"
+#include "regularfile.h"
 #include "sqlfile.h"
 #include "workgroup.h"
 
@@ -9,7 +10,6 @@
 #include <QMutex>
 #include <QSet>
 #include <QSqlQuery>
-#include <QTemporaryFile>
 #include <memory>
 
 ConnectionString::ConnectionString(const QString &text)
@@ -29,10 +29,10 @@ ConnectionString::ConnectionString(const QString &text)
 
 QString buildConnectionString(const QString &programFolder)
 {
-    return QStringLiteral("Provider=SQLite;Data Source=") + programFolder +
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + programFolder +
            QStringLiteral("data.mdb;Mode=ReadWrite;Persist Security Info=False;") +
            QStringLiteral("Password=qxbtrmwlnpa;User ID=examuser;") +
-           QStringLiteral("SQLite:System database=") + programFolder +
+           QStringLiteral("Jet OLEDB:System database=") + programFolder +
            QStringLiteral("Security.mdw");
 }
 
@@ -66,8 +66,10 @@ SqlFile *openQuestionBank(const QString &connectionString)
     const QString path = cs.dataSource();
     if (path.isEmpty())
         throw ExamError(QStringLiteral("连接字符串中没有指定题库文件。"));
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo::exists(path))
         throw ExamError(QStringLiteral("找不到题库文件“%1”。").arg(path));
+    if (!isRegularFile(path))
+        throw ExamError(QStringLiteral("题库文件“%1”不是普通文件。").arg(path));
     verifyUser(cs);
     auto file = std::make_unique<SqlFile>(path, SqlFile::ReadWrite);
     QSqlQuery probe = file->prepare(QStringLiteral("SELECT count(*) FROM sqlite_master"),
@@ -76,25 +78,25 @@ SqlFile *openQuestionBank(const QString &connectionString)
     return file.release();
 }
 
+QString bankWriteProblem(const QString &connectionString)
+{
+    const QFileInfo bank(ConnectionString(connectionString).dataSource());
+    const QString folder = bank.absolutePath();
+    // SQLite writes its journal beside the bank, so the folder must take new files too.
+    if (!QFileInfo(folder).isWritable())
+        return QStringLiteral("程序文件夹“%1”不可写，答题记录无法保存。"
+                              "请把程序放到可写的文件夹后再运行。")
+            .arg(folder);
+    if (bank.exists() && !bank.isWritable())
+        return QStringLiteral("题库文件“%1”是只读的，答题记录无法保存。"
+                              "请取消该文件的只读属性后再运行。")
+            .arg(bank.filePath());
+    return {};
+}
+
 void requireWritableBank(const QString &connectionString)
 {
-    const QString path = ConnectionString(connectionString).dataSource();
-    const QString folder = QFileInfo(path).absolutePath();
-    const QString problem =
-        QStringLiteral("程序文件夹“%1”不可写，答题记录无法保存。请把程序放到可写的文件夹后再运行。")
-            .arg(folder);
-    // SQLite writes its journal beside the bank, so the folder must take new files too.
-    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
-    if (!probe.open())
+    const QString problem = bankWriteProblem(connectionString);
+    if (!problem.isEmpty())
         throw ExamError(problem);
-    probe.close();
-    try {
-        SqlFile bank(path, SqlFile::ReadWrite);
-        // A change that is rolled back: it fails on a file that cannot be written.
-        bank.exec(QStringLiteral("BEGIN"));
-        bank.exec(QStringLiteral("CREATE TABLE main.exam_write_probe (x)"));
-        bank.exec(QStringLiteral("ROLLBACK"));
-    } catch (const ExamError &) {
-        throw ExamError(problem);
-    }
 }

@@ -30,6 +30,8 @@ class SqlFile;
 // missing, the user or password is wrong, or the file is not a database.
 SqlFile *openQuestionBank(const QString &connectionString);
 
-// Throws ExamError when the question bank of the connection string cannot take answers: the
-// file or its folder is read-only (the answer sheet would fail at the first answer).
+// Why the question bank of the connection string cannot take answers (its folder or the file
+// itself is read-only), naming the one that is; empty when it can.
+QString bankWriteProblem(const QString &connectionString);
+// Throws ExamError with that text.
 void requireWritableBank(const QString &connectionString);

@@ -42,7 +42,7 @@ QString typeName(int typeId)
 
 } // namespace
 
-QString categoryLabel(int sortId, const QString &name)
+QString categoryLabel(qint64 sortId, const QString &name)
 {
     return name.isEmpty() ? QStringLiteral("编号 %1").arg(sortId)
                           : QStringLiteral("“%1”（编号 %2）").arg(name).arg(sortId);
@@ -54,7 +54,7 @@ QString countColumn(int group)
 }
 
 void drawQuestions(TableObject &subject, TableObject &note, PaperRandom &random, int count,
-                   int sortId, int typeId, const QString &category)
+                   qint64 sortId, int typeId, const QString &category)
 {
     subject.setFiltered(false);
     subject.setFilter(QStringLiteral("(sortid=%1) and (typeId=%2)").arg(sortId).arg(typeId));
@@ -94,7 +94,7 @@ void drawPaper(TableObject &subject, TableObject &sort, TableObject &note, Paper
         // No share can be larger than the paper; a broken bank must not draw for ever.
         if (share > kPaperQuestions)
             throw ExamError(QStringLiteral("分类%1的题量 %2 超过了试卷的 %3 题，无法组卷。")
-                                .arg(categoryLabel(int(sort.asInteger(QStringLiteral("sortID"))),
+                                .arg(categoryLabel(sort.asInteger(QStringLiteral("sortID")),
                                                    sort.asText(QStringLiteral("sortname"))))
                                 .arg(share)
                                 .arg(kPaperQuestions));
@@ -115,7 +115,7 @@ void drawPaper(TableObject &subject, TableObject &sort, TableObject &note, Paper
                     continue;
                 const int a = int(share);
                 const int t = (a * 4) / 10;
-                const int sortId = int(sort.asInteger(QStringLiteral("sortID")));
+                const qint64 sortId = sort.asInteger(QStringLiteral("sortID"));
                 drawQuestions(subject, note, random, typeId == 1 ? t : a - t, sortId, typeId,
                               categoryLabel(sortId, sort.asText(QStringLiteral("sortname"))));
             }

@@ -35,13 +35,13 @@ PaperRandom &paperRandom();
 namespace paper {
 
 // Names a category in messages: "“name”（编号 N）".
-QString categoryLabel(int sortId, const QString &name = {});
+QString categoryLabel(qint64 sortId, const QString &name = {});
 
 // Appends `count` questions of one category and type, drawn at random from `subject`, to
 // `note`; a question already on the paper is drawn again, up to eleven draws in all.
 // A positive count with no question to draw from raises an error naming the category.
 void drawQuestions(TableObject &subject, TableObject &note, PaperRandom &random, int count,
-                   int sortId, int typeId, const QString &category);
+                   qint64 sortId, int typeId, const QString &category);
 
 // Empties `note` and draws a new paper for vehicle-class group `group`: for true/false, then
 // multiple-choice questions, every category of `sort` in its order gives 40 % (rounded down)

@@ -2,8 +2,8 @@
 
 #include "errors.h"
 
+#include "regularfile.h"
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <csetjmp>
@@ -156,10 +156,9 @@ QImage loadPicture(const QString &path)
 {
     if (kindOf(path).isEmpty())
         return decodePicture(QByteArray(), path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ExamError(QStringLiteral("找不到图片“%1”。").arg(path));
-    if (file.size() > kMaxPictureFileBytes)
-        throw ExamError(QStringLiteral("图片“%1”太大，拒绝读取。").arg(path));
-    return decodePicture(file.readAll(), path);
+    FileProblem problem = FileProblem::Unreadable;
+    const auto content = readRegularFile(path, kMaxPictureFileBytes, &problem);
+    if (!content)
+        throw ExamError(describeFileProblem(problem, path, QStringLiteral("图片")));
+    return decodePicture(*content, path);
 }

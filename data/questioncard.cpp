@@ -11,11 +11,23 @@ const QString kNoValue = QStringLiteral("NULL");
 const QString kKeyMark = QStringLiteral("√");
 } // namespace
 
-int positionSubject(TableObject &subject, int currentNo)
+qint64 positionSubject(TableObject &subject, int currentNo)
 {
     subject.first();
     subject.moveBy(currentNo - 1);
-    return int(subject.asInteger(QStringLiteral("subid")));
+    return subject.asInteger(QStringLiteral("subid"));
+}
+
+int typeOf(const TableObject &subject)
+{
+    const QString column = QStringLiteral("typeId");
+    return !subject.isNull(column) && subject.asInteger(column) == 1 ? 1 : 2;
+}
+
+bool isKey(const TableObject &options)
+{
+    const QString column = QStringLiteral("iskey");
+    return !options.isNull(column) && options.asInteger(column) == 1;
 }
 
 void showNumberAndText(TextLabel *note, int number, const QString &subtitle)
@@ -31,10 +43,10 @@ void showExplanation(TextLabel *info, const TableObject &subject)
 
 void showPicture(PictureBox *pic, const QString &subpic)
 {
-    if (subpic == kNoValue) {
-        pic->hide();
+    // A picture that fails leaves no other question's picture on display.
+    pic->hide();
+    if (subpic == kNoValue)
         return;
-    }
     // A picture name is a file inside upload/, never a path out of it.
     if (subpic.isEmpty() || subpic.contains(QLatin1Char('/')) ||
         subpic.contains(QLatin1Char('\\')) || subpic == QLatin1String("..") ||
@@ -44,13 +56,19 @@ void showPicture(PictureBox *pic, const QString &subpic)
     pic->show();
 }
 
+void clearRows(const OptionLabels &rows)
+{
+    for (TextLabel *row : rows)
+        row->setCaption(QString());
+}
+
 void showRowsByType(const OptionLabels &rows, int typeId)
 {
     rows[2]->setVisible(typeId != 1);
     rows[3]->setVisible(typeId != 1);
 }
 
-void filterBySubId(TableObject &table, int subid)
+void filterBySubId(TableObject &table, qint64 subid)
 {
     table.setFiltered(false);
     table.setFilter(QStringLiteral("subid=%1").arg(subid));
@@ -58,13 +76,13 @@ void filterBySubId(TableObject &table, int subid)
     table.first();
 }
 
-void showOptionsAndKey(TableObject &options, int subid, const OptionLabels &rows)
+void showOptionsAndKey(TableObject &options, qint64 subid, const OptionLabels &rows)
 {
     filterBySubId(options, subid);
     for (int k = 0; !options.eof(); ++k, options.next()) {
         if (k >= int(rows.size()))
             continue;
-        const bool key = options.asInteger(QStringLiteral("iskey")) == 1;
+        const bool key = isKey(options);
         QString text = options.asText(QStringLiteral("optcontent"));
         if (key)
             text += kKeyMark;
@@ -75,12 +93,15 @@ void showOptionsAndKey(TableObject &options, int subid, const OptionLabels &rows
 
 void showQuestion(const Controls &c, TableObject &subject, TableObject &options, int currentNo)
 {
-    const int subid = positionSubject(subject, currentNo);
+    clearRows(c.lb);
+    const qint64 subid = positionSubject(subject, currentNo);
     showNumberAndText(c.note, subject.recNo(), subject.asText(QStringLiteral("subtitle")));
     showExplanation(c.info, subject);
-    showPicture(c.pic, subject.asText(QStringLiteral("subpic")));
-    showRowsByType(c.lb, int(subject.asInteger(QStringLiteral("typeId"))));
+    const QString picture = subject.asText(QStringLiteral("subpic"));
+    showRowsByType(c.lb, typeOf(subject));
     showOptionsAndKey(options, subid, c.lb);
+    // Last: a picture that cannot be shown is reported with the rest of the card in place.
+    showPicture(c.pic, picture);
 }
 
 } // namespace card

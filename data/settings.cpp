@@ -1,6 +1,8 @@
 #include "settings.h"
 
-#include <QFile>
+#include "regularfile.h"
+
+#include <QList>
 #include <limits>
 
 namespace {
@@ -81,10 +83,9 @@ std::optional<int> parseWholeNumber(const QByteArray &text)
 
 ExamSettings readExamSettings(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSettingsBytes)
-        return ExamSettings();
-    return parseExamSettings(file.readAll());
+    // A FIFO, a device or a huge file is no settings file: the defaults, as for a missing one.
+    const auto content = readRegularFile(path, kMaxSettingsBytes);
+    return content ? parseExamSettings(*content) : ExamSettings();
 }
 
 ExamSettings parseExamSettings(const QByteArray &content)

@@ -3,13 +3,28 @@
 #include "errors.h"
 
 #include <QAtomicInt>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
 namespace {
+
 QAtomicInt g_connections;
+
+bool canWrite(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
 }
+
+// A journal that a writer left behind when it was stopped in the middle of a change.
+bool hotJournalBeside(const QString &path)
+{
+    return QFileInfo(path + QStringLiteral("-journal")).size() > 0;
+}
+
+} // namespace
 
 SqlFile::SqlFile(const QString &path, Mode mode)
     : m_path(path), m_name(QStringLiteral("exam-%1").arg(g_connections.fetchAndAddRelaxed(1)))
@@ -18,13 +33,20 @@ SqlFile::SqlFile(const QString &path, Mode mode)
     if (!db.isValid())
         fail(QStringLiteral("无法打开“%1”").arg(path), QStringLiteral("缺少 SQLite 数据库驱动"));
     // A URI with an explicit mode keeps SQLite from creating a missing file behind our back.
-    static const char *const modes[] = {"ro", "rw", "rwc"};
+    m_readOnly = mode == Read && !canWrite(path);
     QUrl uri = QUrl::fromLocalFile(path);
-    uri.setQuery(QStringLiteral("mode=%1").arg(QLatin1String(modes[mode])));
+    uri.setQuery(QStringLiteral("mode=%1").arg(QLatin1String(m_readOnly       ? "ro"
+                                                             : mode == Create ? "rwc"
+                                                                              : "rw")));
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!db.open())
         fail(QStringLiteral("无法打开“%1”").arg(path), db.lastError().text());
+    // Every answer is on disk when its post returns, even if the power fails right after. A
+    // file that is no database fails here too; its first statement says so in its context.
+    if (!m_readOnly)
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = EXTRA"));
 }
 
 SqlFile::~SqlFile()
@@ -67,6 +89,15 @@ void SqlFile::run(QSqlQuery &query)
 
 void SqlFile::fail(const QString &what, const QString &detail) const
 {
+    if (detail.contains(QLatin1String("database is locked")) ||
+        detail.contains(QLatin1String("database is busy")))
+        throw ExamError(
+            QStringLiteral("题库文件“%1”正被其他程序占用（已锁定），请稍后再试。").arg(m_path));
+    if (detail.contains(QLatin1String("readonly"), Qt::CaseInsensitive) && hotJournalBeside(m_path))
+        throw ExamError(QStringLiteral("题库文件“%1”上次写入时被中断，留下了日志文件“%1-journal”；"
+                                       "所在文件夹不可写，无法恢复。请把题库放到可写的文件夹中"
+                                       "打开一次，中断的修改就会被撤销。")
+                            .arg(m_path));
     throw ExamError(detail.trimmed().isEmpty()
                         ? what + QStringLiteral("。")
                         : QStringLiteral("%1：%2").arg(what, detail.trimmed()));

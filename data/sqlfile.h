@@ -6,11 +6,14 @@
 class QSqlQuery;
 
 // One SQLite connection of its own, named uniquely and removed again on destruction.
-// Every failure becomes an ExamError that names the file.
+// Every failure becomes an ExamError that names the file. A connection that may write commits
+// durably: the journal's removal is synced to the folder before a commit returns.
 class SqlFile
 {
 public:
-    enum Mode { ReadOnly, ReadWrite, Create };
+    // Read opens read-write where the file and its folder can be written, so that a journal
+    // left by a writer that was killed is rolled back first; read-only otherwise.
+    enum Mode { Read, ReadWrite, Create };
 
     SqlFile(const QString &path, Mode mode);
     ~SqlFile();
@@ -19,6 +22,7 @@ public:
 
     QSqlDatabase database() const;
     const QString &path() const { return m_path; }
+    bool readOnly() const { return m_readOnly; }
 
     // Runs statements without values; throws with the driver's text.
     void exec(const QString &sql);
@@ -32,4 +36,8 @@ private:
     QString m_path;
     QString m_name;
     QString m_context;
+    bool m_readOnly = false;
 };
+
+// How long a connection waits for another one's lock before the bank counts as busy.
+constexpr int kBusyTimeoutMs = 500;

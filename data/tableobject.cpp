@@ -28,6 +28,7 @@ void TableObject::open()
 {
     if (m_file)
         return;
+    m_wanted = true;
     std::unique_ptr<SqlFile> file(openQuestionBank(m_connectionString));
     QSqlQuery find = file->prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = "
                                                   "'table' AND lower(name) = lower(?)"));
@@ -94,6 +95,7 @@ void TableObject::load()
 
 void TableObject::close()
 {
+    m_wanted = false;
     m_file.reset();
     m_cells.clear();
     m_rowids.clear();
@@ -103,8 +105,17 @@ void TableObject::close()
     m_eof = m_bof = true;
 }
 
+// The windows reach the shared tables through const readers as much as through moves, so
+// a const use may open the table too.
+void TableObject::openAgainIfWanted() const
+{
+    if (!m_file && m_wanted)
+        const_cast<TableObject *>(this)->open();
+}
+
 void TableObject::requireOpen() const
 {
+    openAgainIfWanted();
     if (!m_file)
         throw ExamError(QStringLiteral("数据表“%1”尚未打开。").arg(m_tableName));
 }
@@ -440,10 +451,20 @@ void TableObject::transaction(const std::function<void()> &changes)
         m_file->exec(QStringLiteral("COMMIT"));
     } catch (...) {
         m_state = State::Browse;
-        m_file->exec(QStringLiteral("ROLLBACK"));
-        load();
-        rebuildView(-1);
-        first();
+        // The first failure is the one to report; a rollback that fails too (SQLite may have
+        // ended the transaction itself) must not hide it.
+        try {
+            m_file->exec(QStringLiteral("ROLLBACK"));
+        } catch (const ExamError &) {
+        }
+        try {
+            load();
+            rebuildView(-1);
+            first();
+        } catch (const ExamError &) {
+            close();
+            m_wanted = true;
+        }
         throw;
     }
 }
@@ -451,7 +472,11 @@ void TableObject::transaction(const std::function<void()> &changes)
 void TableObject::writeFailed(const QString &detail) const
 {
     QString why = detail.trimmed();
-    if (why.contains(QLatin1String("readonly"), Qt::CaseInsensitive))
-        why = QStringLiteral("题库文件是只读的（%1）").arg(why);
+    if (why.contains(QLatin1String("readonly"), Qt::CaseInsensitive)) {
+        const QString problem = bankWriteProblem(m_connectionString);
+        why = problem.isEmpty() ? QStringLiteral("题库文件是只读的（%1）").arg(why) : problem;
+    } else if (why.contains(QLatin1String("database is locked"))) {
+        why = QStringLiteral("题库文件正被其他程序占用（已锁定），请稍后再试");
+    }
     throw ExamError(QStringLiteral("无法写入数据表“%1”：%2").arg(m_tableName, why));
 }

@@ -31,7 +31,11 @@ public:
     // Opens the table in ascending order of this column, as if on its index.
     void setIndexFieldName(const QString &column) { m_indexField = column; }
 
+    // A table whose opening failed (a busy or missing bank) is opened again at its next use,
+    // so that the program recovers once the cause is gone.
     void open();
+    // Opens the table at its first use instead of now.
+    void openWhenUsed() { m_wanted = true; }
     void close();
     bool isOpen() const { return m_file != nullptr; }
 
@@ -49,7 +53,11 @@ public:
     int moveBy(int n);
     bool eof() const { return m_eof; }
     bool bof() const { return m_bof; }
-    int recordCount() const { return int(m_view.size()); }
+    int recordCount() const
+    {
+        openAgainIfWanted();
+        return int(m_view.size());
+    }
     // 0 when there is no row.
     int recNo() const { return m_view.isEmpty() ? 0 : m_pos + 1; }
     void setRecNo(int recNo);
@@ -77,6 +85,7 @@ private:
     enum class State { Browse, Edit, Insert };
 
     void requireOpen() const;
+    void openAgainIfWanted() const;
     void load();
     void rebuildView(int keepRow);
     int columnIndex(const QString &column) const;
@@ -93,6 +102,7 @@ private:
     QString m_tableName;
     QString m_indexField;
     std::unique_ptr<SqlFile> m_file;
+    bool m_wanted = false; // open() was asked for and close() was not
 
     ColumnSet m_columns;
     int m_stride = 0;

@@ -48,7 +48,7 @@ void verify(const QString &path, const QString &user, const QString &password)
 {
     if (!QFileInfo(path).isFile())
         throw ExamError(QStringLiteral("找不到工作组信息文件“%1”。").arg(path));
-    SqlFile file(path, SqlFile::ReadOnly);
+    SqlFile file(path, SqlFile::Read);
     QSqlQuery q =
         file.prepare(QStringLiteral("SELECT salt, hash, rounds FROM users WHERE name = ?"),
                      QStringLiteral("“%1”不是有效的工作组信息文件").arg(path));

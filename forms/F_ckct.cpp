@@ -66,9 +66,10 @@ void Tckct::ShowQuestion()
         showEmptySet(QStringLiteral("本次考试没有答错的题目，全部回答正确！"));
         return;
     }
+    card::clearRows(rows());
     ado_note->first();
     ado_note->moveBy(CurrentNo - 1);
-    const int subId = int(ado_note->asInteger(QStringLiteral("subid")));
+    const qint64 subId = ado_note->asInteger(QStringLiteral("subid"));
     TableObject &subject = *exam::ado->subject;
     card::filterBySubId(subject, subId);
     if (subject.eof())
@@ -76,13 +77,15 @@ void Tckct::ShowQuestion()
     card::showNumberAndText(note, CurrentNo, subject.asText(QStringLiteral("subtitle")));
     const qint64 chosen = ado_note->asInteger(QStringLiteral("optionid"));
     card::showExplanation(info, subject);
-    card::showPicture(pic, subject.asText(QStringLiteral("subpic")));
+    const QString picture = subject.asText(QStringLiteral("subpic"));
     showOptionsWithChoice(subId, chosen);
+    // Last: a picture that cannot be shown is reported with the rest of the card in place.
+    card::showPicture(pic, picture);
 }
 
 // The chosen option ends in "×", the key in "√" and red; a true/false question uses rows A
 // and B only.
-void Tckct::showOptionsWithChoice(int subId, qint64 chosen)
+void Tckct::showOptionsWithChoice(qint64 subId, qint64 chosen)
 {
     TableObject &options = *exam::ado->options;
     card::filterBySubId(options, subId);
@@ -91,7 +94,7 @@ void Tckct::showOptionsWithChoice(int subId, qint64 chosen)
         QString text = options.asText(QStringLiteral("optcontent"));
         if (options.asInteger(QStringLiteral("optid")) == chosen)
             text += QStringLiteral("×");
-        const bool key = options.asInteger(QStringLiteral("iskey")) == 1;
+        const bool key = card::isKey(options);
         if (key)
             text += QStringLiteral("√");
         if (k < 2) {

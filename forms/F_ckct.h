@@ -27,7 +27,7 @@ protected:
     int count() const override;
 
 private:
-    void showOptionsWithChoice(int subId, qint64 chosen);
+    void showOptionsWithChoice(qint64 subId, qint64 chosen);
 };
 
 namespace exam {

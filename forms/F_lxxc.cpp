@@ -70,7 +70,7 @@ void Tlxxc::LoadCategories()
     for (; !sort.eof(); sort.next()) {
         if (sort.asInteger(column) <= 0)
             continue;
-        const int sortId = int(sort.asInteger(QStringLiteral("sortId")));
+        const qint64 sortId = sort.asInteger(QStringLiteral("sortId"));
         subject.setFiltered(false);
         subject.setFilter(QStringLiteral("sortID=%1").arg(sortId));
         subject.setFiltered(true);

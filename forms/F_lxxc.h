@@ -23,7 +23,7 @@ public:
     PushButton *Button1 = nullptr;
     PushButton *Button2 = nullptr;
     // The category id of each entry of rgp, in the same order.
-    QVector<int> SortIds;
+    QVector<qint64> SortIds;
 
     void FormCreate() override;
     void LoadCategories();

@@ -154,7 +154,7 @@ void Tmnks::FormCreate()
         StringGrid1->setCellText(answergrid::rowOf(number), answergrid::columnOf(number),
                                  answergrid::cellText(number));
 
-    Tag = exam::ksxz ? exam::ksxz->Tag : MockExam;
+    Tag = exam::ksxz ? exam::ksxz->Tag : qint64(MockExam);
     ShowKey = false;
     if (Tag == StudyRun) {
         autoshow->show();
@@ -180,6 +180,7 @@ void Tmnks::ShowQuestion()
         throw ExamError(QStringLiteral("试卷中没有第 %1 题（本试卷共 %2 题）。")
                             .arg(CurrentNo)
                             .arg(ADO_Note->recordCount()));
+    clearQuestion();
     ADO_Note->setRecNo(CurrentNo);
     const qint64 subId = ADO_Note->asInteger(QStringLiteral("subId"));
     TableObject &subject = *exam::ado->subject;
@@ -190,8 +191,8 @@ void Tmnks::ShowQuestion()
 
     Note->setCaption(QString::number(CurrentNo) + QStringLiteral("、") +
                      subject.asText(QStringLiteral("subtitle")));
-    card::showPicture(pic, subject.asText(QStringLiteral("subpic")));
-    const int typeId = int(subject.asInteger(QStringLiteral("typeId")));
+    const QString picture = subject.asText(QStringLiteral("subpic"));
+    const int typeId = card::typeOf(subject);
     const bool trueFalse = typeId == 1;
     info->setCaption(trueFalse ? QStringLiteral("判断题，请判断对错")
                                : QStringLiteral("选择题，请选择你认为正确的答案"));
@@ -207,6 +208,20 @@ void Tmnks::ShowQuestion()
         showRecordedAnswerOfCursor();
     bt_Prior->setEnabled(CurrentNo != 1);
     bt_next->setEnabled(CurrentNo < lastQuestion());
+    // Last: a picture that cannot be shown is reported with the rest of the question in place.
+    card::showPicture(pic, picture);
+}
+
+// What the question before left on display goes first, so that a question that fails to show
+// can never be answered with another question's options.
+void Tmnks::clearQuestion()
+{
+    m_answerable = 0;
+    OptIds.fill(0);
+    OptKeys.fill(0);
+    Note->setCaption(QString());
+    for (TextLabel *row : optionLabels())
+        row->setCaption(QString());
 }
 
 // The options of the question on display, their ids and keys kept for answering. A true/false
@@ -214,17 +229,16 @@ void Tmnks::ShowQuestion()
 void Tmnks::showOptions(qint64 subId, int typeId)
 {
     TableObject &options = *exam::ado->options;
-    card::filterBySubId(options, int(subId));
-    // A slot without an option answers nothing rather than the last question's option.
-    OptIds.fill(0);
-    OptKeys.fill(0);
+    card::filterBySubId(options, subId);
     const auto labels = optionLabels();
+    int shown = 0;
     for (int k = 0; k < 4 && !options.eof(); ++k, options.next()) {
         QString text = options.asText(QStringLiteral("optcontent"));
         if (typeId == 2)
             text = kLetters[k] + QLatin1Char(' ') + text;
-        OptIds[k] = int(options.asInteger(QStringLiteral("optid")));
-        OptKeys[k] = int(options.asInteger(QStringLiteral("iskey")));
+        OptIds[k] = options.asInteger(QStringLiteral("optid"));
+        OptKeys[k] = card::isKey(options) ? 1 : 0;
+        ++shown;
         const bool marked = OptKeys[k] == 1 && ShowKey;
         if (marked && typeId == 2)
             text += QStringLiteral("√");
@@ -235,6 +249,7 @@ void Tmnks::showOptions(qint64 subId, int typeId)
             labels[k]->hide();
         labels[k]->setCaption(text);
     }
+    m_answerable = shown;
 }
 
 void Tmnks::showRecordedAnswerOfCursor()
@@ -247,6 +262,9 @@ void Tmnks::showRecordedAnswerOfCursor()
 
 void Tmnks::SaveAnswer(const QString &answer, int slot)
 {
+    if (slot >= m_answerable)
+        throw ExamError(
+            QStringLiteral("第 %1 题的选项没有能显示出来，这个答案没有保存。").arg(CurrentNo));
     // Stored before the cell shows it, so the grid never shows an answer that is not kept.
     ADO_Note->setRecNo(CurrentNo);
     ADO_Note->edit();
@@ -410,6 +428,10 @@ void Tmnks::FormKeyDown(int key, Qt::KeyboardModifiers)
 
 void Tmnks::Timer1Timer()
 {
+    // A duration of 0 or less is an exam without a time limit: nothing counts down, and the
+    // count can never wrap round to a time-up.
+    if (TimeLeft <= 0)
+        return;
     --TimeLeft;
     if (TimeLeft == 0) {
         // The count ends with the exam: a time-up comes once.
@@ -420,8 +442,7 @@ void Tmnks::Timer1Timer()
         HandIn();
         close();
     }
-    if (TimeLeft >= 0)
-        atime->setCaption(clockText(TimeLeft));
+    atime->setCaption(clockText(TimeLeft));
 }
 
 void Tmnks::paintEvent(QPaintEvent *event)

@@ -58,7 +58,7 @@ public:
 
     int CurrentNo = 1;
     bool ShowKey = false;
-    std::array<int, 4> OptIds{};
+    std::array<qint64, 4> OptIds{};
     std::array<int, 4> OptKeys{};
     int TimeLeft = 0;
     int PassMark = 90;
@@ -89,6 +89,7 @@ private:
     void createCandidatePanel();
     void createQuestionArea();
     void createStatusRow();
+    void clearQuestion();
     void showOptions(qint64 subId, int typeId);
     void showRecordedAnswerOfCursor();
     void jumpTo(int number);
@@ -97,6 +98,8 @@ private:
     std::array<TextLabel *, 4> optionLabels() const { return {lb1, lb2, lb3, lb4}; }
 
     bool m_handedIn = false;
+    // Options of the question on display that can be answered: 0 until they are all shown.
+    int m_answerable = 0;
 };
 
 namespace exam {

@@ -12,7 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QSqlQuery>
+
+#include <unistd.h>
 
 QVector<BankOption> testOptions(int typeId, int n, const QString &label)
 {
@@ -81,9 +84,9 @@ Bank examBank()
     return bank;
 }
 
-QList<int> standardPaper()
+QList<qint64> standardPaper()
 {
-    QList<int> ids;
+    QList<qint64> ids;
     for (int n = 1; n <= 20; ++n)
         ids.append(1000 + n);
     for (int n = 1; n <= 20; ++n)
@@ -95,9 +98,9 @@ QList<int> standardPaper()
     return ids;
 }
 
-int keySlot(int subId)
+int keySlot(qint64 subId)
 {
-    const int n = subId % 1000;
+    const int n = int(subId % 1000);
     return n <= 20 ? (n % 2 == 1 ? 0 : 1) : n % 4;
 }
 
@@ -153,12 +156,12 @@ Tmnks *openExam(int mode)
     return window;
 }
 
-void ProgramFolder::writePaper(const QList<int> &subIds) const
+void ProgramFolder::writePaper(const QList<qint64> &subIds) const
 {
     SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::ReadWrite);
     db.exec(QStringLiteral("DELETE FROM note"));
     QSqlQuery q = db.prepare(QStringLiteral("INSERT INTO note (subId) VALUES (?)"));
-    for (int id : subIds) {
+    for (qint64 id : subIds) {
         q.addBindValue(id);
         db.run(q);
     }
@@ -166,7 +169,7 @@ void ProgramFolder::writePaper(const QList<int> &subIds) const
 
 QList<std::array<qint64, 3>> ProgramFolder::paper() const
 {
-    SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::ReadOnly);
+    SqlFile db(file(QStringLiteral("data.mdb")), SqlFile::Read);
     QSqlQuery q =
         db.prepare(QStringLiteral("SELECT subId, optionid, isright FROM note ORDER BY noteId"));
     db.run(q);
@@ -221,4 +224,24 @@ QByteArray jpegBytes(int width, int height, const QColor &color)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPG", 90);
     return bytes;
+}
+
+ReadOnly::ReadOnly(const QString &path) : m_path(path)
+{
+    if (geteuid() == 0) {
+        m_immutable =
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+        m_ok = m_immutable;
+    } else {
+        m_permissions = QFile::permissions(path);
+        m_ok = QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+}
+
+ReadOnly::~ReadOnly()
+{
+    if (m_immutable)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_path});
+    else if (m_ok)
+        QFile::setPermissions(m_path, m_permissions);
 }

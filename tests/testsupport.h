@@ -4,6 +4,7 @@
 #include "app/messagebox.h"
 #include "data/bank.h"
 
+#include <QFileDevice>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -39,10 +40,10 @@ Bank examBank();
 // A paper of examBank(): positions 1-20 and 21-40 are the true/false questions 1001-1020
 // and 2001-2020, positions 41-70 and 71-100 the multiple-choice questions 1021-1050 and
 // 2021-2050.
-QList<int> standardPaper();
+QList<qint64> standardPaper();
 
 // The option slot (0 to 3) of the key of a question of examBank().
-int keySlot(int subId);
+int keySlot(qint64 subId);
 
 // A program folder of its own holding a question bank, its workgroup file and pictures.
 class ProgramFolder
@@ -59,7 +60,7 @@ public:
     void writePictures(const Bank &bank) const;
     void writeSettings(const QByteArray &content) const;
     // Replaces the answer sheet with a paper of these questions, unanswered.
-    void writePaper(const QList<int> &subIds) const;
+    void writePaper(const QList<qint64> &subIds) const;
     // The answer sheet: (subId, optionid, isright) in paper order.
     QList<std::array<qint64, 3>> paper() const;
 
@@ -93,3 +94,21 @@ QString errorText(const std::function<void()> &f);
 
 // A JPEG of the given size and colour, encoded by Qt (not by the loader under test).
 QByteArray jpegBytes(int width, int height, const QColor &color = Qt::red);
+
+// Makes a file or folder read-only for this process, root included (root ignores permission
+// bits, so it gets the immutable attribute), and undoes it on destruction.
+class ReadOnly
+{
+public:
+    explicit ReadOnly(const QString &path);
+    ~ReadOnly();
+    ReadOnly(const ReadOnly &) = delete;
+    ReadOnly &operator=(const ReadOnly &) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    QString m_path;
+    bool m_ok = false;
+    bool m_immutable = false;
+    QFileDevice::Permissions m_permissions;
+};

@@ -18,7 +18,7 @@ class ExamWindowTest : public QObject
     Tmnks *w = nullptr;
 
     void start(int mode = 2, const QByteArray &settings = "alltime=2700\nmark=90\n",
-               const QList<int> &paper = standardPaper(), const Bank &bank = examBank())
+               const QList<qint64> &paper = standardPaper(), const Bank &bank = examBank())
     {
         m_folder = std::make_unique<ProgramFolder>(bank);
         m_folder->activate();
@@ -286,7 +286,7 @@ private slots:
         key(Qt::Key_8);
         for (TextLabel *row : {w->lb1, w->lb2, w->lb3, w->lb4})
             QVERIFY(!row->caption().contains(QStringLiteral("第五个")));
-        QCOMPARE(w->OptIds, (std::array<int, 4>{10211, 10212, 10213, 10214}));
+        QCOMPARE(w->OptIds, (std::array<qint64, 4>{10211, 10212, 10213, 10214}));
     }
 
     void clockCountsDownToTimeUp()

@@ -49,9 +49,10 @@ private slots:
     {
         const QString cs = buildConnectionString(QStringLiteral("/opt/exam/"));
         QCOMPARE(cs,
-                 QStringLiteral("Provider=SQLite;Data Source=/opt/exam/data.mdb;Mode=ReadWrite;"
-                                "Persist Security Info=False;Password=qxbtrmwlnpa;User ID=examuser;"
-                                "SQLite:System database=/opt/exam/Security.mdw"));
+                 QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/exam/data.mdb;"
+                                "Mode=ReadWrite;Persist Security Info=False;"
+                                "Password=qxbtrmwlnpa;User ID=examuser;"
+                                "Jet OLEDB:System database=/opt/exam/Security.mdw"));
         const ConnectionString parsed(cs);
         QCOMPARE(parsed.dataSource(), QStringLiteral("/opt/exam/data.mdb"));
         QCOMPARE(parsed.userId(), QStringLiteral("examuser"));
@@ -232,7 +233,7 @@ private slots:
         QVERIFY(buildBank(source.path(), target.path()));
         const QString data = target.filePath(QStringLiteral("data.mdb"));
         auto noteRows = [&] {
-            SqlFile db(data, SqlFile::ReadOnly);
+            SqlFile db(data, SqlFile::Read);
             QSqlQuery q = db.prepare(QStringLiteral("SELECT count(*) FROM note"));
             db.run(q);
             q.next();

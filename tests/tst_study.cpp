@@ -105,13 +105,13 @@ private slots:
         QVERIFY(chooser->isVisible());
         QCOMPARE(chooser->rgp->items(),
                  (QStringList{"类别1 (3 题)", "类别2 (5 题)", "类别3 (2 题)"}));
-        QCOMPARE(chooser->SortIds, (QVector<int>{1, 2, 3}));
+        QCOMPARE(chooser->SortIds, (QVector<qint64>{1, 2, 3}));
         QCOMPARE(chooser->rgp->itemIndex(), 0);
 
         chooser->rgp->setItemIndex(2);
         chooser->cbx->setCurrentIndex(1); // a share of 0 leaves a category out
         QCOMPARE(chooser->rgp->items(), (QStringList{"类别1 (3 题)", "类别3 (2 题)"}));
-        QCOMPARE(chooser->SortIds, (QVector<int>{1, 3}));
+        QCOMPARE(chooser->SortIds, (QVector<qint64>{1, 3}));
         QCOMPARE(chooser->rgp->itemIndex(), 0); // the selection starts again
         chooser->cbx->setCurrentIndex(2);
         QCOMPARE(chooser->rgp->items(),
