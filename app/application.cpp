@@ -21,8 +21,11 @@ void mapDesignFonts()
 {
     const QStringList cjk = {QStringLiteral("WenQuanYi Zen Hei"),
                              QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UMing CN")};
-    QFont::insertSubstitutions(kSongTi, cjk);
-    QFont::insertSubstitutions(QStringLiteral("SimSun"), cjk);
+    // 宋体 is a Song face: its characters leave room inside the em box, so that lines set one
+    // type size apart do not touch. A Ming face of the same cut stands in for it.
+    const QStringList song = QStringList{QStringLiteral("AR PL UMing CN")} + cjk;
+    QFont::insertSubstitutions(kSongTi, song);
+    QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
     QFont::insertSubstitutions(kArialBlack,
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(
@@ -42,9 +45,11 @@ QFont designFont(const QString &family, int pixelSize, bool bold)
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
-    // A machine without the CJK font uses the copy that came with the program.
+    // A machine without the CJK fonts uses the copies that came with the program.
     if (!QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Zen Hei")))
         QFontDatabase::addApplicationFont(programFolder() + QStringLiteral("fonts/wqy-zenhei.ttc"));
+    if (!QFontDatabase::hasFamily(QStringLiteral("AR PL UMing CN")))
+        QFontDatabase::addApplicationFont(programFolder() + QStringLiteral("fonts/uming.ttc"));
     mapDesignFonts();
     setWindowIcon(QIcon(QStringLiteral(":/assets/exam.png")));
     // MS Sans Serif 8 point, the windows' default font.

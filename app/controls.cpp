@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTextLayout>
+#include <utility>
 
 QColor windowsColor(int value)
 {
@@ -83,30 +85,49 @@ void TextLabel::setBackground(const QColor &color)
 
 void TextLabel::paintEvent(QPaintEvent *event)
 {
-    if (!wordWrap() || font().pixelSize() <= 0) {
+    if (font().pixelSize() <= 0) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF metrics(font());
-    const qreal step = font().pixelSize();
+    // Lines stand one type size apart, as the layouts are measured; the Song face leaves the
+    // room between them inside its em box.
+    const qreal size = font().pixelSize();
+    const qreal step = size;
+    // Each line's em box starts at its line's top, whatever the face's ascent and descent,
+    // so that a label as high as its type shows its characters whole.
+    const qreal shift = (metrics.height() - size) / 2;
     qreal y = 0;
     for (const QString &paragraph : text().split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, font());
+        QTextOption option(alignment());
+        option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                      : QTextOption::NoWrap);
+        layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(width());
-            line.setPosition(QPointF(0, y - (metrics.height() - step) / 2));
+            line.setPosition(QPointF(0, y - shift));
             y += step;
         }
         layout.endLayout();
-        if (paragraph.isEmpty())
-            y += step;
         layout.draw(&painter, QPointF(0, 0));
         if (y > height())
             break;
     }
+}
+
+QSize TextLabel::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    int width = 0;
+    const QStringList lines = text().split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        width = qMax(width, metrics.horizontalAdvance(line));
+    const int size = font().pixelSize() > 0 ? font().pixelSize() : metrics.height();
+    return QSize(width, size * int(lines.size()));
 }
 
 void TextLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -181,7 +202,7 @@ void Shape::paintEvent(QPaintEvent *)
 
 PushButton::PushButton(QWidget *parent, const QRect &geometry, const QString &caption,
                        const QFont &font, Focus focus)
-    : QPushButton(caption, parent)
+    : QPushButton(caption, parent), m_clickOnEnter(focus == Focus::TabStop)
 {
     setGeometry(geometry);
     setFont(font);
@@ -198,6 +219,26 @@ void PushButton::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
+namespace {
+
+// The caption sits on the frame line, as on the exam-room terminal; its colour is the box's
+// text colour. The style applies to the box alone, so that the controls in it keep the font
+// and colours they inherit.
+void frameWithCaption(QGroupBox *box, const QColor &captionColour)
+{
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::WindowText, captionColour);
+    box->setPalette(pal);
+    box->setObjectName(QStringLiteral("framed"));
+    box->setStyleSheet(
+        QStringLiteral("QGroupBox#framed { border: 1px solid #a0a0a0; border-radius: 2px;"
+                       " margin-top: 6px; }"
+                       "QGroupBox#framed::title { subcontrol-origin: margin; subcontrol-position: "
+                       "top left; left: 8px; padding: 0 2px; }"));
+}
+
+} // namespace
+
 GroupBox::GroupBox(QWidget *parent, const QRect &geometry, const QString &caption)
     : QGroupBox(caption, parent)
 {
@@ -205,17 +246,14 @@ GroupBox::GroupBox(QWidget *parent, const QRect &geometry, const QString &captio
     QFont captionFont = font();
     captionFont.setPixelSize(11);
     setFont(captionFont);
-    // The caption sits on the frame line, as on the exam-room terminal.
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { color: navy; border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
-        " padding: 0 2px; }"));
+    frameWithCaption(this, QColor(0, 0, 128));
 }
 
 RadioGroup::RadioGroup(QWidget *parent, const QRect &geometry, const QString &caption)
     : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
 {
     setGeometry(geometry);
+    frameWithCaption(this, Qt::blue);
     m_group->setExclusive(true);
 }
 
@@ -229,6 +267,9 @@ void RadioGroup::setItems(const QStringList &items)
     const int pitch = qMax(fontMetrics().height() + 2, (height() - top - 4) / int(items.size()));
     for (int i = 0; i < items.size(); ++i) {
         auto *button = new QRadioButton(items.at(i), this);
+        // The entries are set in the group's font and colour, as its caption is.
+        button->setFont(font());
+        button->setPalette(palette());
         button->setGeometry(8, top + i * pitch, width() - 16,
                             qMin(pitch, fontMetrics().height() + 6));
         button->show();
@@ -262,6 +303,44 @@ QString RadioGroup::selectedText() const
     return b ? b->text() : QString();
 }
 
+namespace {
+
+// Draws a cell's text whole and centred in its square, and the outer grid line of the first
+// row and column, which the table's own grid (a line right of and below each cell) leaves out.
+class GridCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QRect cell = option.rect;
+        painter->save();
+        painter->setPen(kGridLine);
+        if (index.column() == 0) {
+            painter->drawLine(cell.topLeft(), cell.bottomLeft());
+            cell.adjust(1, 0, 0, 0);
+        }
+        if (index.row() == 0) {
+            painter->drawLine(option.rect.topLeft(), option.rect.topRight());
+            cell.adjust(0, 1, 0, 0);
+        }
+        const bool current = option.state & QStyle::State_Selected;
+        if (current)
+            painter->fillRect(cell, option.palette.color(QPalette::Highlight));
+        painter->setPen(option.palette.color(current ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(cell, Qt::AlignCenter | Qt::TextDontClip,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+    static inline const QColor kGridLine = QColor(160, 160, 160);
+};
+
+} // namespace
+
 CellGrid::CellGrid(QWidget *parent, const QRect &geometry, int rows, int columns, int cellSize)
     : QTableWidget(rows, columns, parent)
 {
@@ -270,8 +349,15 @@ CellGrid::CellGrid(QWidget *parent, const QRect &geometry, int rows, int columns
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setDefaultSectionSize(cellSize);
-    verticalHeader()->setDefaultSectionSize(cellSize);
+    // A cell and the grid line after it; the first row and column also hold the outer line.
+    horizontalHeader()->setDefaultSectionSize(cellSize + 1);
+    verticalHeader()->setDefaultSectionSize(cellSize + 1);
+    horizontalHeader()->resizeSection(0, cellSize + 2);
+    verticalHeader()->resizeSection(0, cellSize + 2);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setStyleSheet(QStringLiteral("QTableView { gridline-color: #a0a0a0; }"));
+    setItemDelegate(new GridCellDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -285,7 +371,18 @@ CellGrid::CellGrid(QWidget *parent, const QRect &geometry, int rows, int columns
             setItem(r, c, item);
         }
     }
-    connect(this, &QTableWidget::cellClicked, this, &CellGrid::cellChosen);
+    connect(this, &QTableWidget::currentCellChanged, this, [this] {
+        if (m_placing)
+            return;
+        m_pressMoved = m_pressing;
+        emit cellChosen();
+    });
+    // A click on the cell already under the cursor is a choice too; a click that moved the
+    // cursor has been reported when it was pressed.
+    connect(this, &QTableWidget::cellClicked, this, [this] {
+        if (!std::exchange(m_pressMoved, false))
+            emit cellChosen();
+    });
 }
 
 QString CellGrid::cellText(int row, int column) const
@@ -304,16 +401,36 @@ bool CellGrid::placeCursor(int row, int column)
 {
     if (currentRow() == row && currentColumn() == column)
         return false;
+    m_placing = true;
     setCurrentCell(row, column);
+    m_placing = false;
     return true;
 }
 
-void CellGrid::keyPressEvent(QKeyEvent *event)
+void CellGrid::mousePressEvent(QMouseEvent *event)
 {
-    const QModelIndex before = currentIndex();
-    QTableWidget::keyPressEvent(event);
-    if (currentIndex() != before)
-        emit cellChosen();
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    m_pressMoved = false;
+    m_pressing = true;
+    QTableWidget::mousePressEvent(event);
+    m_pressing = false;
+}
+
+void CellGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseDoubleClickEvent(event);
+}
+
+void CellGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
 }
 
 QImage layoutPicture(const QString &name)

@@ -51,8 +51,13 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // Wrapped lines stand one type size apart, as the window layouts are measured.
+    // A line is as high as the type, its em box at the line's top.
     void paintEvent(QPaintEvent *event) override;
+
+public:
+    // Sized to its text: as wide as the text and as high as the type, as the layouts are
+    // measured.
+    QSize sizeHint() const override;
 
 private:
     QString m_caption;
@@ -102,8 +107,9 @@ private:
     int m_penWidth;
 };
 
-// A push button at a fixed place. Outside a dialog a Qt button ignores Enter; with
-// clickOnEnter set it clicks on Enter like a focused exam-room button.
+// A push button at a fixed place. Outside a dialog a Qt button ignores Enter; a button that
+// the Tab key reaches clicks on Enter when it has the focus, as on the platform the windows
+// were designed for (clickOnEnter), and so can any other that asks for it.
 class PushButton : public QPushButton
 {
     Q_OBJECT
@@ -151,9 +157,11 @@ private:
     QList<QRadioButton *> m_buttons;
 };
 
-// A grid of fixed square cells that cannot be edited. A click on a cell and a move of the
-// cursor by the grid's own keys both report the cell as chosen; moving the cursor from code
-// does not.
+// A grid of fixed square cells, one pixel of grid line between them and around them, that
+// cannot be edited; a cell's text is shown whole, centred. Every move of the cursor the user
+// makes (a click on a cell, the cell already under the cursor included, or the grid's own
+// keys) reports the cell as chosen; moving the cursor from code does not. Only the left
+// button moves the cursor, and dragging does not.
 class CellGrid : public QTableWidget
 {
     Q_OBJECT
@@ -169,9 +177,16 @@ signals:
     void cellChosen();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     // Typing a digit must not jump to a cell starting with it.
     void keyboardSearch(const QString &) override {}
+
+private:
+    bool m_placing = false;  // the cursor is being moved from code
+    bool m_pressing = false; // a left press is being handled
+    bool m_pressMoved = false;
 };
 
 // A picture that belongs to a window's layout, compiled into the program.

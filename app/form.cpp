@@ -46,8 +46,11 @@ void TForm::setLook(const Look &look)
 
 void TForm::centreOnScreen()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+    // To the pixel: the spare width and height halved, rounded down, as the platform does.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
 }
 
 QSize clientOfOuterSize(int width, int height)

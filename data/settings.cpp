@@ -10,9 +10,10 @@ namespace {
 // Larger files are not settings files; reading them would only cost time.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 
+// Only the blank (code 32) is skipped before a number; a tab makes the value unreadable.
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ';
 }
 
 int digitValue(char c, int base)

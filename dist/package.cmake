@@ -16,9 +16,12 @@ find_file(SQLITE_PLUGIN libqsqlite.so PATHS ${QT_PLUGINS}/sqldrivers NO_DEFAULT_
 install(FILES ${XCB_PLUGIN} ${OFFSCREEN_PLUGIN} DESTINATION plugins/platforms)
 install(FILES ${SQLITE_PLUGIN} DESTINATION plugins/sqldrivers)
 find_file(CJK_FONT wqy-zenhei.ttc PATHS /usr/share/fonts/truetype/wqy NO_DEFAULT_PATH)
-if(CJK_FONT)
-    install(FILES ${CJK_FONT} DESTINATION fonts)
-endif()
+find_file(SONG_FONT uming.ttc PATHS /usr/share/fonts/truetype/arphic NO_DEFAULT_PATH)
+foreach(font IN ITEMS "${CJK_FONT}" "${SONG_FONT}")
+    if(font)
+        install(FILES ${font} DESTINATION fonts)
+    endif()
+endforeach()
 
 # Every library the program and its plugins need, but for the C library, the graphics stack
 # and the X client libraries that every desktop has.

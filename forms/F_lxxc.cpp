@@ -40,7 +40,8 @@ Tlxxc::Tlxxc()
     setTabOrder(cbx, rgp);
     setTabOrder(rgp, Button1);
     setTabOrder(Button1, Button2);
-    onEvent(cbx, &QComboBox::currentIndexChanged, this, &Tlxxc::LoadCategories);
+    // Every choice of a group rebuilds the list, the group already shown included.
+    onEvent(cbx, &QComboBox::activated, this, &Tlxxc::LoadCategories);
     onEvent(Button1, &QPushButton::clicked, this, &Tlxxc::Button1Click);
     onEvent(Button2, &QPushButton::clicked, this, &Tlxxc::Button2Click);
     cbx->setFocus();
@@ -62,10 +63,13 @@ void Tlxxc::LoadCategories()
     SortIds.clear();
     QStringList entries;
     const QString column = paper::countColumn(cbx->currentIndex());
-    // The entries listed so far are shown also when a later row fails.
+    // The entries listed so far are shown also when a later row fails; only a whole list
+    // gets its first entry selected.
+    bool whole = false;
     const auto show = qScopeGuard([&] {
         rgp->setItems(entries);
-        rgp->setItemIndex(0);
+        if (whole)
+            rgp->setItemIndex(0);
     });
     for (; !sort.eof(); sort.next()) {
         if (sort.asInteger(column) <= 0)
@@ -79,6 +83,7 @@ void Tlxxc::LoadCategories()
                            .arg(subject.recordCount()));
         SortIds.append(sortId);
     }
+    whole = true;
 }
 
 void Tlxxc::Button1Click()

@@ -35,7 +35,10 @@ const QString kLetters[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLit
 
 Tmnks::Tmnks() : Timer1(new QTimer(this)), ADO_Note(new TableObject(QStringLiteral("note")))
 {
-    setLook({Frame::None, CaptionButtons::None, true, QSize(790, 574), QString()});
+    // A 1-pixel frame around the 790 x 574 client area that the controls are placed in.
+    setLook({Frame::None, CaptionButtons::None, true, QSize(792, 576), QString()});
+    client = new QWidget(this);
+    client->setGeometry(1, 1, 790, 574);
     KeyPreview = true;
     createCandidatePanel();
     createQuestionArea();
@@ -60,9 +63,9 @@ Tmnks::~Tmnks()
 void Tmnks::createCandidatePanel()
 {
     const QFont small = designFont(kSansSerif, 11);
-    GroupBox1 = new GroupBox(this, {8, 8, 145, 41}, QStringLiteral("驾校理论考试室"));
+    GroupBox1 = new GroupBox(client, {8, 8, 145, 41}, QStringLiteral("驾校理论考试室"));
     Label1 = new TextLabel(GroupBox1, {24, 20, 73, 13}, QStringLiteral("第01号考台"), small, kBlue);
-    GroupBox2 = new GroupBox(this, {6, 56, 145, 250}, QStringLiteral("考生信息："));
+    GroupBox2 = new GroupBox(client, {6, 56, 145, 250}, QStringLiteral("考生信息："));
     Image1 = new PictureBox(GroupBox2, {24, 16, 105, 121});
     Image1->setPicture(layoutPicture(QStringLiteral("candidate_photo.jpg")));
     Label2 =
@@ -78,7 +81,7 @@ void Tmnks::createQuestionArea()
     const QFont question = designFont(kSongTi, 16, true);
     const QFont prompt = designFont(kSongTi, 15, true);
     const QFont answer = designFont(kSongTi, 19, true);
-    GroupBox4 = new GroupBox(this, {157, 8, 630, 297}, QStringLiteral("考试题目："));
+    GroupBox4 = new GroupBox(client, {157, 8, 630, 297}, QStringLiteral("考试题目："));
     Note = new TextLabel(GroupBox4, {16, 24, 593, 73}, QString(), question);
     Note->setWordWrap(true);
     lb1 = new TextLabel(GroupBox4, {24, 112, 365, 25}, QString(), question);
@@ -100,37 +103,37 @@ void Tmnks::createQuestionArea()
     }
 
     // Over the lower right corner of the question area.
-    autoshow = new QCheckBox(QStringLiteral("自动显示答案"), this);
+    autoshow = new QCheckBox(QStringLiteral("自动显示答案"), client);
     autoshow->setGeometry(600, 272, 105, 17);
     autoshow->setFocusPolicy(Qt::ClickFocus);
     onEvent(autoshow, &QCheckBox::clicked, this, &Tmnks::autoshowClick);
-    bt_show = new PushButton(this, {704, 266, 75, 25}, QStringLiteral("显示答案"), font(),
+    bt_show = new PushButton(client, {704, 266, 75, 25}, QStringLiteral("显示答案"), font(),
                              PushButton::Focus::NoTabStop);
     onEvent(bt_show, &QPushButton::clicked, this, &Tmnks::bt_showClick);
 }
 
 void Tmnks::createStatusRow()
 {
-    GroupBox5 = new GroupBox(this, {8, 311, 145, 41}, QStringLiteral("剩余时间"));
+    GroupBox5 = new GroupBox(client, {8, 311, 145, 41}, QStringLiteral("剩余时间"));
     atime = new TextLabel(GroupBox5, {40, 16, 49, 13}, QStringLiteral("120:00"),
                           designFont(kSongTi, 13));
-    GroupBox6 = new GroupBox(this, {176, 311, 241, 41}, QStringLiteral("提示信息"));
+    GroupBox6 = new GroupBox(client, {176, 311, 241, 41}, QStringLiteral("提示信息"));
     info = new TextLabel(GroupBox6, {2, 15, 231, 24}, QString(), designFont(kSongTi, 13));
     info->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const QFont button = designFont(kSongTi, 16, true);
-    bt_Prior = new PushButton(this, {444, 309, 90, 41}, QStringLiteral("上一题"), button,
+    bt_Prior = new PushButton(client, {444, 309, 90, 41}, QStringLiteral("上一题"), button,
                               PushButton::Focus::NoTabStop);
     bt_Prior->setEnabled(false);
-    bt_next = new PushButton(this, {553, 309, 90, 41}, QStringLiteral("下一题"), button,
+    bt_next = new PushButton(client, {553, 309, 90, 41}, QStringLiteral("下一题"), button,
                              PushButton::Focus::NoTabStop);
-    bt_jj = new PushButton(this, {662, 309, 107, 41}, QStringLiteral("交卷"), button,
+    bt_jj = new PushButton(client, {662, 309, 107, 41}, QStringLiteral("交卷"), button,
                            PushButton::Focus::NoTabStop);
     onEvent(bt_Prior, &QPushButton::clicked, this, &Tmnks::bt_PriorClick);
     onEvent(bt_next, &QPushButton::clicked, this, &Tmnks::bt_nextClick);
     onEvent(bt_jj, &QPushButton::clicked, this, &Tmnks::bt_jjClick);
 
-    GroupBox3 = new GroupBox(this, {8, 352, 777, 220}, QStringLiteral("答题信息"));
+    GroupBox3 = new GroupBox(client, {8, 352, 777, 220}, QStringLiteral("答题信息"));
     StringGrid1 =
         new CellGrid(GroupBox3, {8, 16, 762, 192}, answergrid::kRows, answergrid::kColumns, 37);
     StringGrid1->setFont(designFont(kSansSerif, 13));

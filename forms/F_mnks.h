@@ -20,6 +20,7 @@ public:
     Tmnks();
     ~Tmnks() override;
 
+    QWidget *client = nullptr; // the client area inside the frame
     GroupBox *GroupBox1 = nullptr;
     TextLabel *Label1 = nullptr;
     GroupBox *GroupBox2 = nullptr;

@@ -18,12 +18,14 @@
 namespace {
 
 const QSize kChooser(373, 257);
-const QSize kFullScreen(792, 576); // the main menu and the exam notice
-const QSize kExam(790, 574);
+// The main menu, the exam notice and the exam window (its frame around 790 x 574) share a
+// size; they are told apart by their window ids.
+const QSize kFullScreen(792, 576);
 const QSize kSubmission(459, 402);
 const QSize kResult(458, 431);
 const QSize kReview(795, 576);
 const QSize kBrowser(795, 585);
+const QSize kPractice(798, 586);
 
 void copyFolder(const QString &from, const QString &to)
 {
@@ -117,6 +119,8 @@ class EndToEndTest : public QObject
     std::unique_ptr<QProcess> m_exam;
     QTemporaryDir m_elsewhere;
     QString m_shots = QStringLiteral(EXAM_PROGRAM_FOLDER "/screenshots");
+    QString m_mainId;
+    QString m_noticeId;
 
     QProcessEnvironment environment() const
     {
@@ -152,7 +156,10 @@ class EndToEndTest : public QObject
         m_exam->start(program.file(QStringLiteral("exam")), {});
         if (!waitFor([&] { return visible().contains(kFullScreen); }, 15000))
             return -1;
-        return timer.elapsed();
+        const qint64 elapsed = timer.elapsed();
+        m_mainId = idsOf(kFullScreen).value(0);
+        m_noticeId.clear();
+        return elapsed;
     }
 
     void quit()
@@ -204,6 +211,25 @@ class EndToEndTest : public QObject
         return sizes;
     }
 
+    QStringList idsOf(const QSize &size)
+    {
+        QStringList ids;
+        for (const Window &w : windows())
+            if (w.geometry.size() == size)
+                ids.append(w.id);
+        return ids;
+    }
+
+    // The exam window: full size, and neither the main menu nor the notice screen.
+    QRect examPlace()
+    {
+        for (const Window &w : windows())
+            if (w.geometry.size() == kFullScreen && w.id != m_mainId && w.id != m_noticeId)
+                return w.geometry;
+        return {};
+    }
+    bool examShown() { return !examPlace().isNull(); }
+
     QRect placeOf(const QSize &size)
     {
         for (const Window &w : windows()) {
@@ -232,15 +258,41 @@ class EndToEndTest : public QObject
         screen().copy(placeOf(window)).save(m_shots + QLatin1Char('/') + name);
     }
 
+    void shootExam(const QString &name)
+    {
+        QDir().mkpath(m_shots);
+        screen().copy(examPlace()).save(m_shots + QLatin1Char('/') + name);
+    }
+
+    void shootWindow(const QString &name, const QString &id)
+    {
+        QDir().mkpath(m_shots);
+        for (const Window &w : windows())
+            if (w.id == id)
+                screen().copy(w.geometry).save(m_shots + QLatin1Char('/') + name);
+    }
+
+    // Enter in the chooser, then (unless `draw` is false) Enter on the notice screen, which
+    // draws the paper and opens the exam window.
+    void enterExam(bool draw = true)
+    {
+        key({"Return"});
+        QVERIFY(waitFor([&] { return visible().count(kFullScreen) == 2; }));
+        for (const QString &id : idsOf(kFullScreen))
+            if (id != m_mainId)
+                m_noticeId = id;
+        if (!draw)
+            return;
+        key({"Return"});
+        QVERIFY(waitFor([&] { return examShown(); }));
+    }
+
     // Keypad * and two Enters: from the main menu to question 1 of a new paper.
     void startMockExam()
     {
         key({"KP_Multiply"});
         QVERIFY(waitFor([&] { return visible().contains(kChooser); }));
-        key({"Return"});
-        QVERIFY(waitFor([&] { return visible().count(kFullScreen) == 2; }));
-        key({"Return"});
-        QVERIFY(waitFor([&] { return visible().contains(kExam); }));
+        enterExam();
     }
 
     // Keys answering positions from..to of the paper: 4 (√) for true/false, 1 (A) otherwise.
@@ -298,7 +350,13 @@ private slots:
         QVERIFY(startup > 0);
         qInfo("start-up to the main window: %lld ms", startup);
         shoot(QStringLiteral("main-menu.png"), kFullScreen);
-        startMockExam();
+        key({"KP_Multiply"});
+        QVERIFY(waitFor([&] { return visible().contains(kChooser); }));
+        shoot(QStringLiteral("chooser.png"), kChooser);
+        enterExam(false);
+        shootWindow(QStringLiteral("notice.png"), m_noticeId);
+        key({"Return"});
+        QVERIFY(waitFor([&] { return examShown(); }));
         QCOMPARE(program.sheet().size(), 100);
         QCOMPARE(program.answered(), 0);
 
@@ -307,20 +365,21 @@ private slots:
             QVERIFY2(waitFor([&] { return program.answered() == from + 19; }),
                      qPrintable(QStringLiteral("answered %1").arg(program.answered())));
             if (from == 41)
-                shoot(QStringLiteral("exam-window.png"), kExam);
+                shootExam(QStringLiteral("exam-window.png"));
         }
         key({"KP_Subtract", "KP_Subtract", "KP_Add"}); // moving about stores nothing
         QCOMPARE(program.answered(), 100);
 
         key({"KP_Divide"});
         QVERIFY(waitFor([&] { return visible().contains(kSubmission); }));
+        shoot(QStringLiteral("submission.png"), kSubmission);
         key({"KP_Decimal"}); // back to the exam, nothing handed in
         QVERIFY(waitFor([&] { return !visible().contains(kSubmission); }));
-        QVERIFY(visible().contains(kExam));
+        QVERIFY(examShown());
         key({"KP_Divide"});
         QVERIFY(waitFor([&] { return visible().contains(kSubmission); }));
         key({"KP_0"});
-        QVERIFY(waitFor([&] { return visible().contains(kResult) && !visible().contains(kExam); }));
+        QVERIFY(waitFor([&] { return visible().contains(kResult) && !examShown(); }));
         shoot(QStringLiteral("result.png"), kResult);
 
         int wrong = 0;
@@ -348,11 +407,9 @@ private slots:
         const QRect menu = placeOf(kFullScreen);
         click(menu.topLeft() + QPoint(576 + 110, 102 + 23)); // 试题学习
         QVERIFY(waitFor([&] { return visible().contains(kChooser); }));
-        key({"Return"});
-        QVERIFY(waitFor([&] { return visible().count(kFullScreen) == 2; }));
-        key({"Return"});
-        QVERIFY(waitFor([&] { return visible().contains(kExam); }));
-        const QRect exam = placeOf(kExam);
+        enterExam();
+        // The client area inside the exam window's 1-pixel frame.
+        const QRect exam = examPlace().adjusted(1, 1, -1, -1);
         // The option rows of the question area: red only while the key is shown.
         const QRect rows = QRect(157 + 24, 8 + 112, 365, 115).translated(exam.topLeft());
         auto redPixels = [&] {
@@ -385,14 +442,14 @@ private slots:
         QVERIFY(waitFor(
             [&] {
                 for (const QSize &s : visible()) {
-                    if (s != kExam && s != kFullScreen)
+                    if (s != kFullScreen)
                         return true;
                 }
                 return false;
             },
             15000));
         key({"Return"});
-        QVERIFY(waitFor([&] { return visible().contains(kResult) && !visible().contains(kExam); }));
+        QVERIFY(waitFor([&] { return visible().contains(kResult) && !examShown(); }));
         QCOMPARE(program.answered(), 2);
     }
 
@@ -402,12 +459,43 @@ private slots:
         QVERIFY(launch(program) > 0);
         const QRect menu = placeOf(kFullScreen);
         click(menu.topLeft() + QPoint(576 + 110, 274 + 23)); // 浏览题库
-        QVERIFY(waitFor([&] { return visible().contains(QSize(798, 586)); }));
-        click(placeOf(QSize(798, 586)).topLeft() + QPoint(296 + 40, 545 + 12)); // 浏览题库
+        QVERIFY(waitFor([&] { return visible().contains(kPractice); }));
+        shoot(QStringLiteral("practice-chooser.png"), kPractice);
+        click(placeOf(kPractice).topLeft() + QPoint(296 + 40, 545 + 12)); // 浏览题库
         QVERIFY(waitFor([&] { return visible().contains(kBrowser); }));
         click(placeOf(kBrowser).topLeft() + QPoint(356 + 40, 544 + 12)); // 下一题
         QTest::qWait(300);
         shoot(QStringLiteral("browser.png"), kBrowser);
+    }
+
+    // The frequently-missed browser and the three pages, each opened from its menu button.
+    void errorsBrowserAndPagesFromTheMenu()
+    {
+        ProgramCopy program;
+        QVERIFY(launch(program) > 0);
+        const QRect menu = placeOf(kFullScreen);
+        click(menu.topLeft() + QPoint(576 + 110, 216 + 23)); // 易错试题
+        QVERIFY(waitFor([&] { return visible().contains(kBrowser); }));
+        QTest::qWait(300);
+        shoot(QStringLiteral("errors-browser.png"), kBrowser);
+        click(placeOf(kBrowser).topLeft() + QPoint(560 + 40, 536 + 12)); // 返回主窗口
+        QVERIFY(waitFor([&] { return !visible().contains(kBrowser); }));
+        const struct {
+            int top;
+            QSize size;
+            const char *shot;
+        } pages[] = {{331, QSize(819, 567), "page-tips.png"},
+                     {389, QSize(821, 560), "page-signs.png"},
+                     {446, QSize(829, 563), "page-school.png"}};
+        for (const auto &page : pages) {
+            click(menu.topLeft() + QPoint(576 + 110, page.top + 23));
+            QVERIFY2(waitFor([&] { return visible().contains(page.size); }), page.shot);
+            QTest::qWait(400);
+            shoot(QLatin1String(page.shot), page.size);
+            for (const QString &id : idsOf(page.size)) // no window manager to close it
+                x(QStringLiteral("xdotool"), {"windowunmap", id});
+            QTest::qWait(200);
+        }
     }
 
     void killedMidExamKeepsEveryAnswerGiven()
@@ -436,8 +524,7 @@ private slots:
             if (whileDrawing) {
                 key({"KP_Multiply"});
                 QVERIFY(waitFor([&] { return visible().contains(kChooser); }));
-                key({"Return"});
-                QVERIFY(waitFor([&] { return visible().count(kFullScreen) == 2; }));
+                enterExam(false);
                 key({"Return"});
             } else {
                 startMockExam();

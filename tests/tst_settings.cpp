@@ -32,6 +32,8 @@ private slots:
         QTest::newRow("only duration") << QByteArray("alltime=2700\n") << 5400 << 90;
         QTest::newRow("only mark") << QByteArray("mark=80\n") << 5400 << 90;
         QTest::newRow("empty file") << QByteArray() << 5400 << 90;
+        QTest::newRow("tab after the equals sign")
+            << QByteArray("alltime=\t2700\nmark=80") << 5400 << 90;
         QTest::newRow("blank after the equals sign")
             << QByteArray("alltime= 3000\nmark= 85") << 3000 << 85;
         QTest::newRow("blank before the equals sign")

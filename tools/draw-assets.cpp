@@ -463,6 +463,8 @@ void drawIcon(QPainter &p, const QRectF &box, Icon icon)
 
 // ---- portrait (drawn on a 105 x 121 grid) ---------------------------------
 
+// The candidate of the panels: a young woman ("姓别：女") in a dark jacket over a white
+// blouse, her hair to the shoulders.
 void paintPortrait(QPainter &p, const QRectF &box)
 {
     p.save();
@@ -471,77 +473,78 @@ void paintPortrait(QPainter &p, const QRectF &box)
     p.setClipRect(QRectF(0, 0, 105, 121));
     fillVertical(p, QRectF(0, 0, 105, 121), QColor(208, 232, 252), QColor(160, 204, 240));
 
-    const QColor skin(243, 205, 172), skinShade(222, 176, 140);
-    const QColor hair(40, 38, 42), suit(34, 52, 82);
+    const QColor skin(245, 210, 182), skinShade(226, 184, 152);
+    const QColor hair(46, 34, 30), jacket(58, 52, 86);
     p.setPen(Qt::NoPen);
+
+    // The hair behind the head and the shoulders.
+    QPainterPath back;
+    back.moveTo(28, 46);
+    back.cubicTo(24, 22, 40, 12, 52.5, 12);
+    back.cubicTo(65, 12, 81, 22, 77, 46);
+    back.cubicTo(79, 64, 80, 80, 84, 92);
+    back.lineTo(21, 92);
+    back.cubicTo(25, 80, 26, 64, 28, 46);
+    p.setBrush(hair);
+    p.drawPath(back);
 
     QPainterPath body;
     body.moveTo(-2, 122);
-    body.lineTo(2, 104);
-    body.cubicTo(6, 94, 22, 89, 38, 85);
-    body.lineTo(67, 85);
-    body.cubicTo(83, 89, 99, 94, 103, 104);
+    body.lineTo(3, 106);
+    body.cubicTo(8, 96, 24, 90, 39, 87);
+    body.lineTo(66, 87);
+    body.cubicTo(81, 90, 97, 96, 102, 106);
     body.lineTo(107, 122);
     body.closeSubpath();
-    p.setBrush(suit);
+    p.setBrush(jacket);
     p.drawPath(body);
 
-    p.setBrush(skinShade);
-    p.drawRect(QRectF(44, 66, 17, 22));
-
-    QPolygonF shirt;
-    shirt << QPointF(38, 85) << QPointF(67, 85) << QPointF(52.5, 113);
+    QPolygonF blouse;
+    blouse << QPointF(39, 87) << QPointF(66, 87) << QPointF(52.5, 114);
     p.setBrush(kWhite);
-    p.drawPolygon(shirt);
-    QPolygonF tie;
-    tie << QPointF(50, 90) << QPointF(55, 90) << QPointF(56.5, 106) << QPointF(52.5, 112)
-        << QPointF(48.5, 106);
-    p.setBrush(QColor(40, 90, 170));
-    p.drawPolygon(tie);
+    p.drawPolygon(blouse);
+    p.setBrush(skinShade);
+    p.drawRect(QRectF(45, 66, 15, 22));
     p.setBrush(skin);
-    QPolygonF neckV;
-    neckV << QPointF(44, 85) << QPointF(61, 85) << QPointF(52.5, 92);
-    p.drawPolygon(neckV);
-
-    p.setBrush(QColor(52, 72, 108));
+    QPolygonF neckline;
+    neckline << QPointF(45, 87) << QPointF(60, 87) << QPointF(52.5, 98);
+    p.drawPolygon(neckline);
+    p.setBrush(QColor(72, 66, 104));
     QPolygonF lapelL, lapelR;
-    lapelL << QPointF(38, 85) << QPointF(45, 84) << QPointF(52.5, 113) << QPointF(34, 95);
-    lapelR << QPointF(67, 85) << QPointF(60, 84) << QPointF(52.5, 113) << QPointF(71, 95);
+    lapelL << QPointF(39, 87) << QPointF(45, 86) << QPointF(52.5, 114) << QPointF(35, 97);
+    lapelR << QPointF(66, 87) << QPointF(60, 86) << QPointF(52.5, 114) << QPointF(70, 97);
     p.drawPolygon(lapelL);
     p.drawPolygon(lapelR);
 
-    p.setBrush(skinShade);
-    p.drawEllipse(QPointF(32.5, 52), 4, 6.5);
-    p.drawEllipse(QPointF(72.5, 52), 4, 6.5);
-
     QPainterPath face;
-    face.moveTo(33, 42);
-    face.cubicTo(33, 62, 40, 76, 52.5, 76);
-    face.cubicTo(65, 76, 72, 62, 72, 42);
-    face.cubicTo(72, 28, 63, 22, 52.5, 22);
-    face.cubicTo(42, 22, 33, 28, 33, 42);
+    face.moveTo(35, 43);
+    face.cubicTo(35, 62, 41, 75, 52.5, 75);
+    face.cubicTo(64, 75, 70, 62, 70, 43);
+    face.cubicTo(70, 29, 62, 23, 52.5, 23);
+    face.cubicTo(43, 23, 35, 29, 35, 43);
     p.setBrush(skin);
     p.drawPath(face);
 
-    QPainterPath cap;
-    cap.moveTo(31.5, 50);
-    cap.cubicTo(29, 30, 38, 16, 53, 16);
-    cap.cubicTo(68, 16, 77, 28, 73.5, 50);
-    cap.cubicTo(72, 42, 70, 36, 67, 33);
-    cap.cubicTo(58, 36, 46, 35, 38, 31);
-    cap.cubicTo(35, 36, 34, 42, 31.5, 50);
+    // A fringe swept to one side, the hair falling past the cheeks.
+    QPainterPath fringe;
+    fringe.moveTo(33, 52);
+    fringe.cubicTo(30, 28, 40, 17, 53, 17);
+    fringe.cubicTo(67, 17, 76, 28, 72, 52);
+    fringe.cubicTo(71, 42, 68, 34, 63, 30);
+    fringe.cubicTo(55, 36, 44, 37, 37, 33);
+    fringe.cubicTo(35, 39, 34, 45, 33, 52);
     p.setBrush(hair);
-    p.drawPath(cap);
+    p.drawPath(fringe);
 
-    p.setBrush(QColor(60, 45, 40));
-    p.drawEllipse(QPointF(45, 49), 2.1, 2.4);
-    p.drawEllipse(QPointF(60, 49), 2.1, 2.4);
-    p.setPen(QPen(QColor(70, 50, 40), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(41, 43.5), QPointF(48, 43));
-    p.drawLine(QPointF(57, 43), QPointF(64, 43.5));
-    p.setPen(QPen(QColor(200, 120, 110), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(47.5, 60, 10, 6), 200 * 16, 140 * 16);
+    p.setBrush(QColor(50, 38, 34));
+    p.drawEllipse(QPointF(45.5, 48.5), 2.0, 2.4);
+    p.drawEllipse(QPointF(59.5, 48.5), 2.0, 2.4);
+    p.setPen(QPen(QColor(60, 44, 38), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(42, 43.8), QPointF(48.5, 43.2));
+    p.drawLine(QPointF(56.5, 43.2), QPointF(63, 43.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(214, 96, 104));
+    p.drawEllipse(QPointF(52.5, 63.5), 4.2, 1.8);
     p.restore();
 }
 
@@ -861,7 +864,9 @@ void browserBanner(QPainter &p, const QSize &size)
     drawIcon(p, QRectF(726, 22, 40, 40), Icon::Bank);
 }
 
-void drawCandidateStrip(QPainter &p, const QRectF &r)
+// The candidate card of a banner: the photograph and the lines given, key and value each.
+void drawCandidateStrip(QPainter &p, const QRectF &r,
+                        const QList<std::pair<QString, QString>> &lines)
 {
     p.save();
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -877,18 +882,17 @@ void drawCandidateStrip(QPainter &p, const QRectF &r)
     p.setBrush(Qt::NoBrush);
     p.drawRect(photo);
 
-    const QString keys[] = {QStringLiteral("考生姓名："), QStringLiteral("身份证号："),
-                            QStringLiteral("考试车型：")};
-    const QString values[] = {QStringLiteral("禾川科技"), QStringLiteral("110101199001011234"),
-                              QStringLiteral("C1")};
     const QFont keyFont = uiFont(14, true), valueFont = uiFont(14);
     const qreal x = photo.right() + 12, rowH = (r.height() - 8) / 3;
-    const qreal keyW = textWidth(keyFont, keys[1]);
-    for (int i = 0; i < 3; ++i) {
-        const qreal y = r.top() + 4 + i * rowH;
-        drawLabel(p, QRectF(x, y, keyW + 2, rowH), keys[i], keyFont, kNavy);
-        drawLabel(p, QRectF(x + keyW + 2, y, r.right() - x - keyW - 10, rowH), values[i], valueFont,
+    qreal keyW = 0;
+    for (const auto &[key, value] : lines)
+        keyW = std::max(keyW, textWidth(keyFont, key));
+    qreal y = r.top() + 4 + (3 - lines.size()) * rowH / 2;
+    for (const auto &[key, value] : lines) {
+        drawLabel(p, QRectF(x, y, keyW + 2, rowH), key, keyFont, kNavy);
+        drawLabel(p, QRectF(x + keyW + 2, y, r.right() - x - keyW - 10, rowH), value, valueFont,
                   QColor(30, 30, 30));
+        y += rowH;
     }
     p.restore();
 }
@@ -897,10 +901,14 @@ void reviewBanner(QPainter &p, const QSize &size)
 {
     paintBannerBackground(p, size);
     drawWheelEmblem(p, QPointF(36, 32), 24);
-    drawShadowLabel(p, QRectF(68, 8, 300, 40), kTitle, uiFont(28, true), kWhite);
-    drawLabel(p, QRectF(334, 20, 116, 24), QStringLiteral("错题回顾 · 查漏补缺"), uiFont(14),
+    drawShadowLabel(p, QRectF(68, 4, 300, 40), kTitle, uiFont(28, true), kWhite);
+    drawLabel(p, QRectF(70, 44, 240, 22), QStringLiteral("错题回顾 · 查漏补缺"), uiFont(14),
               QColor(210, 232, 255));
-    drawCandidateStrip(p, QRectF(452, 7, 338, 73));
+    // The name stands once, in the strip below, where the review window writes it; the
+    // vehicle class is not printed, since the picture serves every class.
+    drawCandidateStrip(p, QRectF(452, 7, 338, 73),
+                       {{QStringLiteral("身份证号："), QStringLiteral("110101199001011234")},
+                        {QStringLiteral("考试性质："), QStringLiteral("理论模拟考试")}});
     // The name strip: the review window writes the candidate's name after "考生姓名：".
     p.fillRect(QRectF(40, 70, 250, 18), QColor(244, 247, 252));
     drawLabel(p, QRectF(40, 70, 76, 18), QStringLiteral("考生姓名："), uiFont(11, true),
