@@ -6,10 +6,13 @@
 
 #include "../data/programfolder.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPointer>
+
+#include <utility>
 
 const QString kSongTi = QStringLiteral("宋体");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
@@ -19,21 +22,41 @@ namespace {
 
 void mapDesignFonts()
 {
-    const QStringList cjk = {QStringLiteral("WenQuanYi Zen Hei"),
-                             QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UMing CN")};
-    // 宋体 is a Song face: its characters leave room inside the em box, so that lines set one
-    // type size apart do not touch. A Ming face of the same cut stands in for it.
-    const QStringList song = QStringList{QStringLiteral("AR PL UMing CN")} + cjk;
+    // Chinese is set in a Song face throughout: 宋体 itself, and the Chinese characters of the
+    // MS Sans Serif labels, which the platform the windows were designed on draws in 宋体 as
+    // well. A Ming face of the same cut stands in for it; its characters leave room inside the
+    // em box, so that lines set one type size apart do not touch. One face for all the
+    // Chinese also keeps the font data the program touches small.
+    const QStringList song = {QStringLiteral("ExamSong"), QStringLiteral("AR PL UMing CN"),
+                              QStringLiteral("WenQuanYi Zen Hei"),
+                              QStringLiteral("Noto Sans CJK SC")};
     QFont::insertSubstitutions(kSongTi, song);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
     QFont::insertSubstitutions(kArialBlack,
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(
         kSansSerif,
-        QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")} + cjk);
+        QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")} + song);
 }
 
 } // namespace
+
+void addProgramFonts()
+{
+    static bool added = false;
+    if (std::exchange(added, true))
+        return;
+    // The program's own Song face (a few thousand characters cut from the system's Ming face,
+    // see tools/song-subset.py), and in the portable archive the full CJK faces, for a
+    // machine without them. Asking the font database whether the system has them would load
+    // it before the first window is up.
+    for (const QString &font : {QStringLiteral("exam-song.ttf"), QStringLiteral("wqy-zenhei.ttc"),
+                                QStringLiteral("uming.ttc")}) {
+        const QString path = programFolder() + QStringLiteral("fonts/") + font;
+        if (QFileInfo::exists(path))
+            QFontDatabase::addApplicationFont(path);
+    }
+}
 
 QFont designFont(const QString &family, int pixelSize, bool bold)
 {
@@ -45,11 +68,6 @@ QFont designFont(const QString &family, int pixelSize, bool bold)
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
-    // A machine without the CJK fonts uses the copies that came with the program.
-    if (!QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Zen Hei")))
-        QFontDatabase::addApplicationFont(programFolder() + QStringLiteral("fonts/wqy-zenhei.ttc"));
-    if (!QFontDatabase::hasFamily(QStringLiteral("AR PL UMing CN")))
-        QFontDatabase::addApplicationFont(programFolder() + QStringLiteral("fonts/uming.ttc"));
     mapDesignFonts();
     setWindowIcon(QIcon(QStringLiteral(":/assets/exam.png")));
     // MS Sans Serif 8 point, the windows' default font.

@@ -13,6 +13,10 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
+// Registers the fonts that come with the program (its own Song face, and in the portable
+// archive the CJK faces); once, at the latest before the first text is laid out.
+void addProgramFonts();
+
 // Font of the given family and pixel size; the families are the windows' design names.
 QFont designFont(const QString &family, int pixelSize, bool bold = false);
 extern const QString kSongTi;     // 宋体

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QFile>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -150,13 +151,28 @@ void PictureBox::loadFromFile(const QString &path)
 
 void PictureBox::setPicture(const QImage &image)
 {
+    m_layoutName.clear();
     m_image = image;
     update();
 }
 
+void PictureBox::setLayoutPicture(const QString &name)
+{
+    m_image = QImage();
+    m_layoutName = name;
+    update();
+}
+
+const QImage &PictureBox::picture() const
+{
+    if (!m_layoutName.isEmpty())
+        m_image = layoutPicture(std::exchange(m_layoutName, QString()));
+    return m_image;
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_image.isNull())
+    if (picture().isNull())
         return;
     QPainter painter(this);
     switch (m_fit) {
@@ -435,5 +451,9 @@ void CellGrid::mouseMoveEvent(QMouseEvent *event)
 
 QImage layoutPicture(const QString &name)
 {
-    return loadPicture(QStringLiteral(":/assets/") + name);
+    static QHash<QString, QImage> decoded;
+    auto found = decoded.find(name);
+    if (found == decoded.end())
+        found = decoded.insert(name, loadPicture(QStringLiteral(":/assets/") + name));
+    return *found;
 }

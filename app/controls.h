@@ -77,7 +77,9 @@ public:
     // Loads a file through the picture loader; an error leaves the old picture.
     void loadFromFile(const QString &path);
     void setPicture(const QImage &image);
-    const QImage &picture() const { return m_image; }
+    // A picture of the window's layout, decoded when it is first drawn or asked for.
+    void setLayoutPicture(const QString &name);
+    const QImage &picture() const;
 
 signals:
     void clicked();
@@ -87,7 +89,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_image;
+    mutable QImage m_image;
+    mutable QString m_layoutName; // still to be decoded
     Fit m_fit;
 };
 
@@ -189,5 +192,6 @@ private:
     bool m_pressMoved = false;
 };
 
-// A picture that belongs to a window's layout, compiled into the program.
+// A picture that belongs to a window's layout, compiled into the program; decoded once and
+// shared by every window that shows it.
 QImage layoutPicture(const QString &name);

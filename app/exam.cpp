@@ -4,7 +4,7 @@
 int main(int argc, char **argv)
 {
     Application app(argc, argv);
-    createWindowSet();
+    createWindowSet(showMainWindowEarly);
     const int code = runMessageLoop(app);
     destroyWindowSet();
     return code;

@@ -20,6 +20,13 @@ void TForm::Show()
     activateWindow();
 }
 
+void TForm::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (!visible && testAttribute(Qt::WA_WState_Created))
+        destroy(true, true);
+}
+
 void TForm::setLook(const Look &look)
 {
     Qt::WindowFlags flags = Qt::Window;

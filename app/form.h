@@ -20,6 +20,9 @@ public:
 
     // Shows the window without making it modal and brings it to the front.
     void Show();
+    // A hidden window gives its surface back to the X server at once; showing it again makes
+    // a new one.
+    void setVisible(bool visible) override;
 
 protected:
     enum class Frame { None, Single, Sizeable };

@@ -22,7 +22,7 @@ QuestionBrowser::QuestionBrowser(int raise)
 {
     setFont(designFont(kSansSerif, 11));
     Image1 = new PictureBox(this, {0, 0, 793, 89});
-    Image1->setPicture(layoutPicture(QStringLiteral("browser_banner.jpg")));
+    Image1->setLayoutPicture(QStringLiteral("browser_banner.jpg"));
     Image1->lower();
 }
 

@@ -10,10 +10,13 @@
 #include "application.h"
 #include "errorbox.h"
 
-void createWindowSet()
+void createWindowSet(const std::function<void()> &mainCreated)
 {
     QGuiApplication::setApplicationName(kApplicationTitle);
     createForm(exam::main);
+    if (mainCreated)
+        mainCreated();
+    addProgramFonts();
     createForm(exam::jtbz);
     createForm(exam::jxjs);
     createForm(exam::xccx);
@@ -24,6 +27,14 @@ void createWindowSet()
     if (exam::ado->subject->isOpen())
         guarded([] { requireWritableBank(exam::connstr); });
     createForm(exam::dtjq);
+}
+
+void showMainWindowEarly()
+{
+    exam::main->Show();
+    // After the window is on its way to the screen: loading the font database takes a while.
+    addProgramFonts();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 int runMessageLoop(Application &app)

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -29,6 +30,18 @@ bool hotJournalBeside(const QString &path)
 SqlFile::SqlFile(const QString &path, Mode mode)
     : m_path(path), m_name(QStringLiteral("exam-%1").arg(g_connections.fetchAndAddRelaxed(1)))
 {
+    // A connection that fails to open is not left registered behind.
+    try {
+        open(mode);
+    } catch (...) {
+        release();
+        throw;
+    }
+}
+
+void SqlFile::open(Mode mode)
+{
+    const QString &path = m_path;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     if (!db.isValid())
         fail(QStringLiteral("无法打开“%1”").arg(path), QStringLiteral("缺少 SQLite 数据库驱动"));
@@ -43,13 +56,27 @@ SqlFile::SqlFile(const QString &path, Mode mode)
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!db.open())
         fail(QStringLiteral("无法打开“%1”").arg(path), db.lastError().text());
-    // Every answer is on disk when its post returns, even if the power fails right after. A
-    // file that is no database fails here too; its first statement says so in its context.
-    if (!m_readOnly)
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = EXTRA"));
+    // Every answer is on disk when its post returns, even if the power fails right after.
+    // The table objects hold their rows themselves; SQLite's own page cache would only hold
+    // them a second time. A file that is no database fails here too, and its first statement
+    // says so in its context; a bank locked by another program is reported now, after one
+    // wait for the lock.
+    for (const QString &pragma : {QStringLiteral("PRAGMA synchronous = EXTRA"),
+                                  QStringLiteral("PRAGMA cache_size = -256")}) {
+        if (m_readOnly && pragma.contains(QLatin1String("synchronous")))
+            continue;
+        QSqlQuery q(db);
+        if (!q.exec(pragma) && q.lastError().text().contains(QLatin1String("locked")))
+            fail(QStringLiteral("无法打开“%1”").arg(path), q.lastError().text());
+    }
 }
 
 SqlFile::~SqlFile()
+{
+    release();
+}
+
+void SqlFile::release()
 {
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -61,6 +88,14 @@ SqlFile::~SqlFile()
 QSqlDatabase SqlFile::database() const
 {
     return QSqlDatabase::database(m_name, false);
+}
+
+sqlite3 *SqlFile::handle() const
+{
+    const QVariant v = database().driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        fail(QStringLiteral("无法读取“%1”").arg(m_path), QStringLiteral("SQLite 驱动不可用"));
+    return *static_cast<sqlite3 *const *>(v.constData());
 }
 
 void SqlFile::exec(const QString &sql)

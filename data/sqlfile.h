@@ -4,6 +4,7 @@
 #include <QString>
 
 class QSqlQuery;
+struct sqlite3;
 
 // One SQLite connection of its own, named uniquely and removed again on destruction.
 // Every failure becomes an ExamError that names the file. A connection that may write commits
@@ -21,6 +22,9 @@ public:
     SqlFile &operator=(const SqlFile &) = delete;
 
     QSqlDatabase database() const;
+    // The SQLite connection itself, for reading a whole table without the per-value cost of
+    // the generic query layer.
+    struct sqlite3 *handle() const;
     const QString &path() const { return m_path; }
     bool readOnly() const { return m_readOnly; }
 
@@ -31,6 +35,8 @@ public:
     void run(QSqlQuery &query);
 
 private:
+    void open(Mode mode);
+    void release();
     [[noreturn]] void fail(const QString &what, const QString &detail) const;
 
     QString m_path;

@@ -81,12 +81,17 @@ public:
 
     const ColumnSet &columns() const { return m_columns; }
 
+    // The most rows a table object holds: a bank of 150,000 questions, its options and its
+    // answer sheet fit with room to spare; a larger table is refused with a clear message.
+    static constexpr qint64 kMaxRows = 600000;
+
 private:
     enum class State { Browse, Edit, Insert };
 
     void requireOpen() const;
     void openAgainIfWanted() const;
     void load();
+    void keepIndexOrder(int key);
     void rebuildView(int keepRow);
     int columnIndex(const QString &column) const;
     const Value *currentRow() const;

@@ -26,7 +26,7 @@ Tckct::Tckct()
       ado_note(new TableObject(QStringLiteral("note")))
 {
     Image2 = new PictureBox(this, {-5, 0, 800, 89}, PictureBox::Fit::Stretch);
-    Image2->setPicture(layoutPicture(QStringLiteral("review_banner.jpg")));
+    Image2->setLayoutPicture(QStringLiteral("review_banner.jpg"));
     Image2->lower();
     Label6 = new TextLabel(this, {112, 72, 65, 17}, QStringLiteral("禾川科技"),
                            designFont(kSansSerif, 11, true));

@@ -43,7 +43,7 @@ Tksxz::Tksxz() : ADO_note(new TableObject(QStringLiteral("note")))
     setLook({Frame::None, CaptionButtons::None, true, QSize(792, 576), QString()});
 
     Image1 = new PictureBox(this, {0, 0, 800, 153}, PictureBox::Fit::Stretch);
-    Image1->setPicture(layoutPicture(QStringLiteral("notice_banner.jpg")));
+    Image1->setLayoutPicture(QStringLiteral("notice_banner.jpg"));
     Shape1 = new Shape(this, {24, 154, 753, 405}, windowsColor(kPanelFill), syscolor::silver(), 3);
     Shape2 = new Shape(this, {320, 155, 2, 404}, syscolor::silver(), syscolor::silver());
 

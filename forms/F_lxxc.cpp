@@ -20,7 +20,7 @@ Tlxxc::Tlxxc()
     setLook({Frame::None, CaptionButtons::None, true, QSize(798, 586),
              QStringLiteral("禾川信息科技有限公司")});
     Image1 = new PictureBox(this, {0, 0, 801, 89}, PictureBox::Fit::Stretch);
-    Image1->setPicture(layoutPicture(QStringLiteral("browser_banner.jpg")));
+    Image1->setLayoutPicture(QStringLiteral("browser_banner.jpg"));
     Label6 = new TextLabel(this, {32, 64, 68, 16}, QStringLiteral("浏览试题"),
                            designFont(kSongTi, 16, true));
     Label6->setBackground(syscolor::menuBar());

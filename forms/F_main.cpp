@@ -28,9 +28,9 @@ Tmain::Tmain()
     KeyPreview = true;
 
     Image1 = new PictureBox(this, {0, 0, 800, 90});
-    Image1->setPicture(layoutPicture(QStringLiteral("main_banner.jpg")));
+    Image1->setLayoutPicture(QStringLiteral("main_banner.jpg"));
     Image2 = new PictureBox(this, {0, 90, 580, 460}, PictureBox::Fit::Stretch);
-    Image2->setPicture(layoutPicture(QStringLiteral("main_picture.jpg")));
+    Image2->setLayoutPicture(QStringLiteral("main_picture.jpg"));
     Shape1 = new Shape(this, {575, 96, 220, 481}, syscolor::highlight(),
                        syscolor::gradientActiveCaption());
     Image9 = menuButton(102, QStringLiteral("menu_study.jpg"), &Tmain::Image9Click);
@@ -55,7 +55,7 @@ Tmain::Tmain()
 PictureBox *Tmain::menuButton(int top, const QString &picture, void (Tmain::*click)())
 {
     auto *button = new PictureBox(this, {576, top, 220, 46});
-    button->setPicture(layoutPicture(picture));
+    button->setLayoutPicture(picture);
     button->setCursor(Qt::PointingHandCursor);
     onEvent(button, &PictureBox::clicked, this, click);
     return button;

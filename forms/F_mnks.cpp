@@ -67,7 +67,7 @@ void Tmnks::createCandidatePanel()
     Label1 = new TextLabel(GroupBox1, {24, 20, 73, 13}, QStringLiteral("第01号考台"), small, kBlue);
     GroupBox2 = new GroupBox(client, {6, 56, 145, 250}, QStringLiteral("考生信息："));
     Image1 = new PictureBox(GroupBox2, {24, 16, 105, 121});
-    Image1->setPicture(layoutPicture(QStringLiteral("candidate_photo.jpg")));
+    Image1->setLayoutPicture(QStringLiteral("candidate_photo.jpg"));
     Label2 =
         new TextLabel(GroupBox2, {8, 144, 129, 13}, QStringLiteral("考生姓名：禾川科技"), small);
     Label3 = new TextLabel(GroupBox2, {8, 164, 97, 13}, QStringLiteral("姓         别：女"), small);
