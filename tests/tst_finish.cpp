@@ -1,10 +1,12 @@
 // The windows as they are drawn: text set to its boxes, the answer grid, the keys and the
 // mouse as a learner uses them, windows centred to the pixel.
 
+#include "app/application.h"
 #include "app/controls.h"
 #include "app/startup.h"
 #include "data/F_ado.h"
 #include "data/examgroups.h"
+#include "data/programfolder.h"
 #include "data/sqlfile.h"
 #include "forms/F_ksqr.h"
 #include "forms/F_ksxz.h"
@@ -17,6 +19,8 @@
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -227,6 +231,23 @@ private slots:
         exam::ycst->close();
         exam::main->Image6Click();
         QVERIFY(showsWhole(exam::lxxc->Label6));
+    }
+
+    // The texts designed in 宋体 are set in the program's own Song face when it is beside the
+    // program, and lines one type size apart leave room between them.
+    void songTextsUseTheProgramsSongFace()
+    {
+        setProgramFolder(QStringLiteral(EXAM_PROGRAM_FOLDER));
+        if (!QFile::exists(QStringLiteral(EXAM_PROGRAM_FOLDER "/fonts/exam-song.ttf")))
+            QSKIP("the Song face was not cut (python3-fonttools missing)");
+        addProgramFonts();
+        QCOMPARE(QFontInfo(designFont(kSongTi, 16, true)).family(), QStringLiteral("ExamSong"));
+        TextLabel label(nullptr, {0, 0, 200, 48}, QStringLiteral("驾驶\r驾驶\r驾驶"),
+                        designFont(kSongTi, 16, true));
+        const QList<bool> rows = inkRows(label.grab().toImage());
+        for (int line = 1; line < 3; ++line)
+            QVERIFY2(!rows.at(line * 16) || !rows.at(line * 16 - 1),
+                     qPrintable(QStringLiteral("lines %1 and %2 touch").arg(line).arg(line + 1)));
     }
 
     // A null key flag is "not the key", a null type is multiple choice; the card shows the
