@@ -215,6 +215,20 @@ QString errorText(const std::function<void()> &f)
     return QString();
 }
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
 QByteArray jpegBytes(int width, int height, const QColor &color)
 {
     QImage image(width, height, QImage::Format_RGB32);

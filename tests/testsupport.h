@@ -92,6 +92,10 @@ private:
 // The text of the ExamError that `f` raises, or an empty text when it raises none.
 QString errorText(const std::function<void()> &f);
 
+// A file's whole content written, or read.
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
 // A JPEG of the given size and colour, encoded by Qt (not by the loader under test).
 QByteArray jpegBytes(int width, int height, const QColor &color = Qt::red);
 

@@ -16,20 +16,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 const QByteArray kHeader = "题号,分类编号,分类名称,C1题量,A2题量,A1题量,题型,题目,选项A,选项B,"
                            "选项C,选项D,答案,图片,解析,错误次数\n";
 

@@ -22,13 +22,6 @@ QString openError(const QString &connectionString, const QString &table = QStrin
     return errorText([&] { t.open(); });
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 QString bankSourceError(const QString &questions,
                         const QString &sort = QStringLiteral("1|a|100|100|100\n"))
 {
