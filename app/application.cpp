@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QSet>
 
 #include <utility>
 
@@ -43,9 +44,7 @@ void mapDesignFonts()
 
 void addProgramFonts()
 {
-    static bool added = false;
-    if (std::exchange(added, true))
-        return;
+    static QSet<QString> added;
     // The program's own Song face (a few thousand characters cut from the system's Ming face,
     // see tools/song-subset.py), and in the portable archive the full CJK faces, for a
     // machine without them. Asking the font database whether the system has them would load
@@ -53,8 +52,10 @@ void addProgramFonts()
     for (const QString &font : {QStringLiteral("exam-song.ttf"), QStringLiteral("wqy-zenhei.ttc"),
                                 QStringLiteral("uming.ttc")}) {
         const QString path = programFolder() + QStringLiteral("fonts/") + font;
-        if (QFileInfo::exists(path))
+        if (!added.contains(path) && QFileInfo::exists(path)) {
             QFontDatabase::addApplicationFont(path);
+            added.insert(path);
+        }
     }
 }
 

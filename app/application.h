@@ -14,7 +14,8 @@ public:
 };
 
 // Registers the fonts that come with the program (its own Song face, and in the portable
-// archive the CJK faces); once, at the latest before the first text is laid out.
+// archive the CJK faces) of the program folder; each file once, at the latest before the first
+// text is laid out.
 void addProgramFonts();
 
 // Font of the given family and pixel size; the families are the windows' design names.
