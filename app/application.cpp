@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+const QString kApplicationId = QStringLiteral("exam-trainer");
 const QString kSongTi = QStringLiteral("宋体");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 const QString kArialBlack = QStringLiteral("Arial Black");
@@ -45,6 +46,8 @@ QFont designFont(const QString &family, int pixelSize, bool bold)
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
+    setApplicationName(kApplicationId);
+    setDesktopFileName(kApplicationId);
     // A machine without the CJK fonts uses the copies that came with the program.
     if (!QFontDatabase::hasFamily(QStringLiteral("WenQuanYi Zen Hei")))
         QFontDatabase::addApplicationFont(programFolder() + QStringLiteral("fonts/wqy-zenhei.ttc"));

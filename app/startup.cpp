@@ -12,7 +12,6 @@
 
 void createWindowSet()
 {
-    QGuiApplication::setApplicationName(kApplicationTitle);
     createForm(exam::main);
     createForm(exam::jtbz);
     createForm(exam::jxjs);
