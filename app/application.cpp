@@ -15,6 +15,7 @@
 
 #include <utility>
 
+const QString kApplicationId = QStringLiteral("exam-trainer");
 const QString kSongTi = QStringLiteral("宋体");
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 const QString kArialBlack = QStringLiteral("Arial Black");
@@ -69,6 +70,8 @@ QFont designFont(const QString &family, int pixelSize, bool bold)
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
+    setApplicationName(kApplicationId);
+    setDesktopFileName(kApplicationId);
     mapDesignFonts();
     setWindowIcon(QIcon(QStringLiteral(":/assets/exam.png")));
     // MS Sans Serif 8 point, the windows' default font.

@@ -18,6 +18,10 @@ public:
 // text is laid out.
 void addProgramFonts();
 
+// The ASCII id a desktop matches the windows to their launcher by: the application name (the
+// X window class) and the desktop file's name. The title the learner sees stays Chinese.
+extern const QString kApplicationId;
+
 // Font of the given family and pixel size; the families are the windows' design names.
 QFont designFont(const QString &family, int pixelSize, bool bold = false);
 extern const QString kSongTi;     // 宋体

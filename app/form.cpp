@@ -40,7 +40,8 @@ void TForm::setLook(const Look &look)
     if (look.onTop)
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
-    setWindowTitle(look.caption);
+    // A window without a caption still has a task-bar button, which shows the title.
+    setWindowTitle(look.caption.isEmpty() ? kApplicationTitle : look.caption);
     if (look.frame == Frame::Sizeable)
         resize(look.size);
     else

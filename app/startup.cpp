@@ -12,7 +12,6 @@
 
 void createWindowSet(const std::function<void()> &mainCreated)
 {
-    QGuiApplication::setApplicationName(kApplicationTitle);
     createForm(exam::main);
     if (mainCreated)
         mainCreated();

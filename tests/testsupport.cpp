@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -258,4 +259,40 @@ ReadOnly::~ReadOnly()
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_path});
     else if (m_ok)
         QFile::setPermissions(m_path, m_permissions);
+}
+
+ReadOnlyTree::ReadOnlyTree(const QString &root)
+{
+    m_paths << root;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!it.fileInfo().isSymLink())
+            m_paths << path;
+    }
+    if (geteuid() == 0) {
+        // Undone whatever the outcome: a part may have taken the attribute.
+        m_immutable = true;
+        m_ok = QProcess::execute(QStringLiteral("chattr"),
+                                 QStringList{QStringLiteral("+i")} + m_paths) == 0;
+        return;
+    }
+    m_ok = true;
+    for (const QString &path : m_paths) {
+        m_permissions << QFile::permissions(path);
+        m_ok =
+            QFile::setPermissions(path, m_permissions.last() &
+                                            ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                                              QFileDevice::WriteGroup | QFileDevice::WriteOther)) &&
+            m_ok;
+    }
+}
+
+ReadOnlyTree::~ReadOnlyTree()
+{
+    if (m_immutable)
+        QProcess::execute(QStringLiteral("chattr"), QStringList{QStringLiteral("-i")} + m_paths);
+    for (int i = 0; i < m_permissions.size(); ++i)
+        QFile::setPermissions(m_paths.at(i), m_permissions.at(i));
 }

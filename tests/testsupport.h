@@ -116,3 +116,20 @@ private:
     bool m_immutable = false;
     QFileDevice::Permissions m_permissions;
 };
+
+// The same for a folder and everything in it (links are left, they cannot be written).
+class ReadOnlyTree
+{
+public:
+    explicit ReadOnlyTree(const QString &root);
+    ~ReadOnlyTree();
+    ReadOnlyTree(const ReadOnlyTree &) = delete;
+    ReadOnlyTree &operator=(const ReadOnlyTree &) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    QStringList m_paths;
+    QList<QFileDevice::Permissions> m_permissions;
+    bool m_ok = false;
+    bool m_immutable = false;
+};

@@ -4,6 +4,7 @@
 
 #include "data/sqlfile.h"
 #include "testsupport.h"
+#include "xsession.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,7 +13,6 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <memory>
 
 namespace {
@@ -96,53 +96,22 @@ private:
     QTemporaryDir m_dir;
 };
 
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 8000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
-
 } // namespace
 
 class EndToEndTest : public QObject
 {
     Q_OBJECT
 
-    QProcess m_xvfb;
-    QString m_display;
+    XSession m_x;
     std::unique_ptr<QProcess> m_exam;
     QTemporaryDir m_elsewhere;
     QString m_shots = QStringLiteral(EXAM_PROGRAM_FOLDER "/screenshots");
     QString m_mainId;
     QString m_noticeId;
 
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        return env;
-    }
-
-    QString x(const QString &program, const QStringList &args)
-    {
-        QProcess p;
-        p.setProcessEnvironment(environment());
-        p.start(program, args);
-        p.waitForFinished(20000);
-        return QString::fromLocal8Bit(p.readAllStandardOutput());
-    }
-
-    void key(const QStringList &keys)
-    {
-        x(QStringLiteral("xdotool"), QStringList{"key", "--delay", "15"} + keys);
-    }
+    QProcessEnvironment environment() const { return m_x.environment(); }
+    QString x(const QString &program, const QStringList &args) { return m_x.run(program, args); }
+    void key(const QStringList &keys) { m_x.key(keys); }
 
     // Starts the program from another working directory; returns the milliseconds it took
     // until the main window was on the screen.
@@ -171,36 +140,11 @@ class EndToEndTest : public QObject
         m_exam.reset();
     }
 
-    struct Window {
-        QString id;
-        QRect geometry;
-    };
+    using Window = XSession::Window;
 
     QList<Window> windows()
     {
-        QList<Window> out;
-        if (!m_exam)
-            return out;
-        const QStringList ids = x(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--pid",
-                                                              QString::number(m_exam->processId())})
-                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (const QString &id : ids) {
-            int x0 = 0, y0 = 0, w = 0, h = 0;
-            for (const QString &line :
-                 x(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", id}).split('\n')) {
-                const QString value = line.section(QLatin1Char('='), 1);
-                if (line.startsWith(QLatin1String("X=")))
-                    x0 = value.toInt();
-                else if (line.startsWith(QLatin1String("Y=")))
-                    y0 = value.toInt();
-                else if (line.startsWith(QLatin1String("WIDTH=")))
-                    w = value.toInt();
-                else if (line.startsWith(QLatin1String("HEIGHT=")))
-                    h = value.toInt();
-            }
-            out.append({id, QRect(x0, y0, w, h)});
-        }
-        return out;
+        return m_exam ? m_x.windowsOf(m_exam->processId()) : QList<Window>();
     }
 
     QList<QSize> visible()
@@ -308,30 +252,14 @@ class EndToEndTest : public QObject
 private slots:
     void initTestCase()
     {
-        for (const char *tool : {"Xvfb", "xdotool", "import"}) {
-            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-                QSKIP(qPrintable(
-                    QStringLiteral("%1 is not installed: the end-to-end run needs Xvfb, xdotool "
-                                   "and ImageMagick (tools/install-deps installs them)")
-                        .arg(QLatin1String(tool))));
-        }
-        for (int n = 91; n < 120; ++n) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
-                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                continue;
-            m_display = QStringLiteral(":%1").arg(n);
-            m_xvfb.start(QStringLiteral("Xvfb"), {m_display, "-screen", "0", "1024x768x24",
-                                                  "-nolisten", "tcp", "-noreset"});
-            if (waitFor([&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)); },
-                        5000))
-                break;
-            m_xvfb.kill();
-            m_xvfb.waitForFinished();
-            m_display.clear();
-        }
-        if (m_display.isEmpty())
+        const QString missing = XSession::missingTool();
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("%1 is not installed: the end-to-end run needs Xvfb, "
+                                            "xdotool and ImageMagick (tools/install-deps "
+                                            "installs them)")
+                                 .arg(missing)));
+        if (!m_x.start())
             QSKIP("Xvfb could not start a display: the end-to-end run is skipped");
-        key({"Num_Lock"}); // the keypad digits are digits, as on the exam terminal
     }
 
     void cleanup() { quit(); }
@@ -339,8 +267,7 @@ private slots:
     void cleanupTestCase()
     {
         quit();
-        m_xvfb.terminate();
-        m_xvfb.waitForFinished(5000);
+        m_x.stop();
     }
 
     void mockExamFromTheKeypad()

@@ -1,5 +1,6 @@
-// Draws the layout pictures of the main menu, notice, browser and review windows.
-// Usage: draw-assets OUTPUT_DIR
+// Draws the layout pictures of the main menu, notice, browser and review windows, and the
+// program's icon at the icon theme's sizes.
+// Usage: draw-assets OUTPUT_DIR [ICON_THEME_DIR]
 
 #include <QColor>
 #include <QDir>
@@ -151,30 +152,36 @@ void paintBannerBackground(QPainter &p, const QSize &size)
     fillVertical(p, QRectF(0, h - 4, w, 4), QColor(120, 190, 250), QColor(190, 228, 255));
 }
 
-void drawWheelEmblem(QPainter &p, const QPointF &c, qreal r)
+// `minStroke` keeps the wheel's lines that wide at icon sizes where they would blur to grey.
+void drawWheelEmblem(QPainter &p, const QPointF &c, qreal r, qreal minStroke = 0)
 {
     p.save();
     QRadialGradient bg(c - QPointF(r * 0.35, r * 0.4), r * 1.5);
     bg.setColorAt(0, kWhite);
     bg.setColorAt(1, QColor(178, 214, 248));
-    p.setPen(QPen(QColor(255, 255, 255, 220), qMax(1.0, r * 0.07)));
+    p.setPen(minStroke > 0 && r < 12 ? QPen(Qt::NoPen)
+                                     : QPen(QColor(255, 255, 255, 220), qMax(1.0, r * 0.07)));
     p.setBrush(bg);
     p.drawEllipse(c, r, r);
 
-    const qreal wr = r * 0.66;
+    const qreal ring = qMax(r * 0.13, minStroke);
+    const qreal wr = qMin(r * 0.66, r - ring * 0.9);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kNavy, r * 0.13));
+    p.setPen(QPen(kNavy, ring));
     p.drawEllipse(c, wr, wr);
 
-    p.setPen(QPen(kNavy, r * 0.12, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kNavy, qMax(r * 0.12, minStroke), Qt::SolidLine, Qt::RoundCap));
     p.drawLine(c + QPointF(-wr, r * 0.04), c + QPointF(wr, r * 0.04));
     p.drawLine(c, c + QPointF(0, wr));
 
     p.setPen(Qt::NoPen);
     p.setBrush(kNavy);
-    p.drawEllipse(c, r * 0.22, r * 0.22);
-    p.setBrush(QColor(255, 196, 40));
-    p.drawEllipse(c, r * 0.09, r * 0.09);
+    p.drawEllipse(c, qMax(r * 0.22, minStroke * 1.2), qMax(r * 0.22, minStroke * 1.2));
+    // The yellow boss is a blur below a pixel and a half.
+    if (r * 0.09 >= 0.75) {
+        p.setBrush(QColor(255, 196, 40));
+        p.drawEllipse(c, r * 0.09, r * 0.09);
+    }
     p.restore();
 }
 
@@ -915,6 +922,14 @@ void reviewBanner(QPainter &p, const QSize &size)
               QColor(30, 60, 110), Qt::AlignRight | Qt::AlignVCenter);
 }
 
+// The program's icon at `size` pixels: the emblem of exam.png, filling a little more of the
+// square and with strokes of a pixel and a half at least, so that the wheel reads at 16.
+void drawIcon(QPainter &p, int size)
+{
+    const qreal r = size <= 32 ? size * 0.48 : size * 58.0 / 128;
+    drawWheelEmblem(p, QPointF(size / 2.0, size / 2.0), r, size <= 32 ? 1.5 : 0);
+}
+
 bool save(const QImage &img, const QDir &dir, const QString &name)
 {
     const QString path = dir.filePath(name);
@@ -935,8 +950,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [ICON_THEME_DIR]\n", argv[0]);
         return 2;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -982,5 +997,17 @@ int main(int argc, char **argv)
     // The program's icon: the steering-wheel emblem on a transparent ground.
     const auto icon = [](QPainter &p, const QSize &) { drawWheelEmblem(p, QPointF(64, 64), 58); };
     ok = save(render({128, 128}, icon, true), dir, QStringLiteral("exam.png")) && ok;
+    if (argc == 3) {
+        // Drawn at each size rather than scaled, so that the small ones stay sharp.
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+            const QDir sized(
+                QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(size));
+            sized.mkpath(QStringLiteral("."));
+            const auto paint = [size](QPainter &p, const QSize &) { drawIcon(p, size); };
+            ok = save(render({size, size}, paint, true), sized,
+                      QStringLiteral("exam-trainer.png")) &&
+                 ok;
+        }
+    }
     return ok ? 0 : 1;
 }

@@ -5,10 +5,12 @@
 //   exam-bank import FILE.csv PROGRAM_FOLDER       replaces the bank with a spreadsheet's questions
 //   exam-bank export DATA.mdb FILE.csv             the bank as a spreadsheet
 //   exam-bank lint DATA.mdb|SOURCE_FOLDER [GATES]  the quality report, checked against gates
+//   exam-bank user-folder INSTALLATION FOLDER      a learner's own program folder, made or updated
 
 #include "../data/bank.h"
 #include "../data/bankquality.h"
 #include "../data/errors.h"
+#include "../data/userfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,7 +35,8 @@ int usage()
             "  exam-bank lint data.mdb|题库源文件夹 [--longest=30] [--longest-or-tied=45]\n"
             "      [--key-letter=15-35] [--true=40-60] [--without-explanation=0]\n"
             "      [--repeating=0] [--uncited=0] [--duplicates=0] [--overlap=8]\n"
-            "      [--similarity=0.65] [--repeat=0.8]"),
+            "      [--similarity=0.65] [--repeat=0.8]\n"
+            "  exam-bank user-folder 安装文件夹 个人程序文件夹"),
         stderr);
     return 2;
 }
@@ -167,6 +170,11 @@ int main(int argc, char **argv)
             return lint(args.at(1), args.mid(2));
         if (command == QLatin1String("export") && args.size() == 3)
             return exportBank(args.at(1), args.at(2));
+        if (command == QLatin1String("user-folder") && args.size() == 3) {
+            for (const QString &line : prepareUserFolder(args.at(1), args.at(2)).messages())
+                say(line);
+            return 0;
+        }
     } catch (const ExamError &e) {
         say(QStringLiteral("exam-bank：") + e.message(), stderr);
         return 1;
