@@ -109,13 +109,6 @@ QByteArray contentOf(const QString &path)
     return f.readAll();
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(content);
-}
-
 // A learner with a home of their own, who starts the installed program through its launcher.
 struct Learner {
     QTemporaryDir home;

@@ -107,13 +107,6 @@ QByteArray contentOf(const QString &path)
     return f.readAll();
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(content);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Bank)
