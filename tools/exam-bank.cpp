@@ -6,6 +6,7 @@
 //   exam-bank export DATA.mdb FILE.csv             the bank as a spreadsheet
 //   exam-bank lint DATA.mdb|SOURCE_FOLDER [GATES]  the quality report, checked against gates
 //   exam-bank user-folder INSTALLATION FOLDER      a learner's own program folder, made or updated
+//   exam-bank --help                               the guidance in brief, with examples
 
 #include "../data/bank.h"
 #include "../data/bankquality.h"
@@ -24,21 +25,60 @@ void say(const QString &text, FILE *to = stdout)
     std::fprintf(to, "%s\n", text.toLocal8Bit().constData());
 }
 
+// What the school's administrator reads first: each command, what it does to the program
+// folder, and an example per command that runs as written inside a program folder.
+const char kHelp[] = R"(exam-bank：驾驶员理论考试系统的题库工具。
+程序文件夹是程序 exam 所在的文件夹，其中有题库 data.mdb（也保存上一次考试的答题
+记录）和试题图片文件夹 upload/。修改题库前请先退出考试程序，并备份 data.mdb。
+
+命令：
+  exam-bank export data.mdb 试题.csv
+      把题库导出为电子表格（CSV，UTF-8 编码），可用 WPS 表格、Excel 或
+      LibreOffice 打开、编辑，另存时选 CSV（UTF-8 或 GB18030/GBK 均可）。
+  exam-bank import 试题.csv 程序文件夹
+      用表格中的试题替换程序文件夹中的题库。先检查整个表格，有错误时逐行列出
+      （文件名:行号：原因），原题库不做任何改动；导入后上一次的答题记录清空。
+      表格中的图片须已放在程序文件夹的 upload/ 中。
+  exam-bank validate data.mdb
+      检查题库：每个车型的题量合计 100、每个分类的判断题和选择题够用、选项和
+      答案、图片、答题记录表；列出每个问题，有问题时退出码为 1。
+  exam-bank lint data.mdb|题库源文件夹 [门槛选项]
+      质量报告：答案字母和长度的分布、判断题对错比例、没有解析或解析未说明依据
+      的试题、近似重复的试题、相继两份试卷的平均重复题数；未达到门槛时退出码为
+      1。门槛选项及默认值：--longest=30 --longest-or-tied=45 --key-letter=15-35
+      --true=40-60（百分数）；--without-explanation=0 --repeating=0 --uncited=0
+      --duplicates=0 --overlap=8（题数）；--similarity=0.65 --repeat=0.8（0 到 1）。
+  exam-bank build 题库源文件夹 程序文件夹
+      由文本格式的题库源文件（sort.txt、questions/*.txt、pictures/）生成
+      data.mdb、Security.mdw 和 upload/；源文件没有改变时保留答题记录。
+  exam-bank user-folder 安装文件夹 个人程序文件夹
+      为一位学员建立（或更新）自己的程序文件夹：题库（连同答题记录）和
+      system.ini 是学员自己的副本，程序、图片和页面链接到安装文件夹；安装了新
+      题库时替换旧副本。安装包的启动程序每次启动时自动执行这一步。
+  exam-bank --help
+      显示本说明。
+
+示例（在程序文件夹中执行）：
+  ./exam-bank export data.mdb 试题.csv
+  ./exam-bank import 试题.csv .
+  ./exam-bank validate data.mdb
+  ./exam-bank lint data.mdb
+  ./exam-bank lint data.mdb --overlap=20 --uncited=10
+  ./exam-bank build 题库源文件 .
+
+完整的步骤、表格各列的含义和每条错误信息的改法，见《使用说明》（docs/使用说明.md）。)";
+
 int usage()
 {
-    say(QStringLiteral(
-            "用法：\n"
-            "  exam-bank build 题库源文件夹 程序文件夹\n"
-            "  exam-bank validate data.mdb\n"
-            "  exam-bank import 试题.csv 程序文件夹\n"
-            "  exam-bank export data.mdb 试题.csv\n"
-            "  exam-bank lint data.mdb|题库源文件夹 [--longest=30] [--longest-or-tied=45]\n"
-            "      [--key-letter=15-35] [--true=40-60] [--without-explanation=0]\n"
-            "      [--repeating=0] [--uncited=0] [--duplicates=0] [--overlap=8]\n"
-            "      [--similarity=0.65] [--repeat=0.8]\n"
-            "  exam-bank user-folder 安装文件夹 个人程序文件夹"),
-        stderr);
+    std::fputs(kHelp, stderr);
+    std::fputc('\n', stderr);
     return 2;
+}
+
+int help()
+{
+    std::puts(kHelp);
+    return 0;
 }
 
 int validate(const QString &data)
@@ -152,6 +192,9 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
+    if (args.size() == 1 && (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+                             command == QLatin1String("help")))
+        return help();
     try {
         if (command == QLatin1String("build") && args.size() == 3) {
             say(buildBank(args.at(1), args.at(2))
