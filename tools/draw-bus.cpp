@@ -652,6 +652,490 @@ QImage doubleStopScene()
     });
 }
 
+// Person seen from above: shoulders and head, facing along the heading.
+void personTop(QPainter &p, QPointF centre, qreal angle, const QColor &colour, qreal size = 1)
+{
+    topView(p, centre, angle, 6 * size, 11 * size, [&](qreal, qreal w) {
+        outlined(p, roundedRect(QRectF(-2.4 * size, -w, 4.8 * size, 2 * w), 2.2 * size), colour,
+                 colour.darker(150), 0.6);
+        disc(p, {0.3 * size, 0}, 2.5 * size, kSkin.darker(110));
+    });
+}
+
+// Height-limit sign face: white disc, red ring, the value between two black heads.
+void heightLimitFace(QPainter &p, QPointF centre, qreal radius, const QString &value)
+{
+    disc(p, centre, radius + 0.7, QColor(0xa0, 0xa0, 0xa0));
+    disc(p, centre, radius, kRed);
+    disc(p, centre, radius * 0.78, kWhite);
+    const qreal u = radius / 50;
+    fitText(p, value, QRectF(centre.x() - 30 * u, centre.y() - 12 * u, 60 * u, 24 * u), kBlack,
+            0.5);
+    for (const qreal side : {-1.0, 1.0})
+        fillPolygon(p,
+                    QPolygonF{centre + QPointF(-9 * u, 37 * side * u),
+                              centre + QPointF(9 * u, 37 * side * u),
+                              centre + QPointF(0, 21 * side * u)},
+                    kBlack);
+}
+
+// City bus from the side, facing right: low floor, a front and a middle door; lowered takes the
+// body down towards the wheels as the kneeling suspension does.
+void cityBusSide(QPainter &p, qreal rearX, qreal frontX, qreal ground, qreal height, bool lowered,
+                 bool middleDoorOpen)
+{
+    const qreal drop = lowered ? 5 : 0;
+    const qreal bottom = ground - 8 + drop;
+    const qreal top = bottom - height;
+    const QColor body = kCityBus;
+    outlined(p, roundedRect(QRectF(rearX, top, frontX - rearX, height), 4), body,
+             body.darker(170));
+    p.fillRect(QRectF(rearX + 2, top + 6, frontX - rearX - 6, height * 0.42), kGlass);
+    for (qreal x = rearX + 20; x < frontX - 8; x += 18)
+        p.fillRect(QRectF(x, top + 6, 1.6, height * 0.42), body.darker(120));
+    p.fillRect(QRectF(frontX - 4, top + 4, 3, height * 0.6), kGlass);
+    const qreal midDoor = rearX + (frontX - rearX) * 0.5;
+    const QRectF front(frontX - 20, top + 5, 13, height - 6);
+    p.fillRect(front, kGlass.lighter(130));
+    line(p, {front.center().x(), front.top()}, {front.center().x(), front.bottom()},
+         flatPen(body.darker(140), 1));
+    const QRectF middle(midDoor - 8, top + 5, 16, height - 6);
+    p.fillRect(middle, middleDoorOpen ? QColor(0x30, 0x32, 0x36) : kGlass.lighter(130));
+    if (!middleDoorOpen)
+        line(p, {middle.center().x(), middle.top()}, {middle.center().x(), middle.bottom()},
+             flatPen(body.darker(140), 1));
+    for (const qreal x : {frontX - 34, rearX + 28}) {
+        // Wheel arch cut into the skirt; a lowered body sits close over the tyre.
+        disc(p, {x, ground - 7}, 9.5, QColor(0x30, 0x32, 0x36));
+        disc(p, {x, ground - 7}, 7, kBlack);
+        disc(p, {x, ground - 7}, 2.8, QColor(0x90, 0x90, 0x94));
+    }
+    disc(p, {frontX - 1.5, bottom - 5}, 1.6, QColor(0xff, 0xf4, 0xc0));
+}
+
+void wheelchairUser(QPainter &p, QPointF ground, bool facingLeft)
+{
+    p.save();
+    p.translate(ground);
+    if (facingLeft)
+        p.scale(-1, 1);
+    const QPen frame = roundPen(QColor(0x50, 0x50, 0x58), 1.4);
+    strokePath(p, circlePath({-2, -7}, 7), roundPen(kInk, 1.6));
+    disc(p, {7, -2}, 2, kInk);
+    line(p, {-6, -13}, {6, -13}, frame);
+    line(p, {-6, -13}, {-8, -24}, frame);
+    line(p, {6, -13}, {8, -3}, frame);
+    line(p, {-4, -14}, {-2, -27}, roundPen(QColor(0xc0, 0x50, 0x30), 5));
+    line(p, {-2, -14}, {6, -14}, roundPen(kPerson, 4));
+    line(p, {6, -14}, {7, -5}, roundPen(kPerson, 3.5));
+    line(p, {-1, -24}, {5, -18}, roundPen(QColor(0xc0, 0x50, 0x30), 2.4));
+    disc(p, {-1.5, -31}, 3.6, kSkin.darker(105));
+    p.restore();
+}
+
+QImage lowBridgeScene()
+{
+    // From the coach's seat: a road bridge crosses ahead and its height limit is posted at the
+    // roadside before it.
+    return driverView(kClearSky, kClearHorizon, kGrass, [](QPainter &p, const View &v) {
+        straightRoad(p, v, 3.6);
+        roadMarkings(p, v, 3.6);
+        const qreal at = 30;
+        const QColor concrete(0xb4, 0xb0, 0xa8);
+        for (const qreal x : {-6.0, 6.2}) {
+            const QRectF pier = v.upright(x, at, 1.2, 3.5);
+            p.fillRect(pier, concrete.darker(112));
+        }
+        const QRectF deck(QPointF(0, v.at(0, at, 5.2).y()), QPointF(kWidth, v.at(0, at, 3.5).y()));
+        p.fillRect(deck, concrete);
+        p.fillRect(QRectF(0, deck.top(), kWidth, 2), concrete.lighter(112));
+        // Black and yellow stripes warn of the low edge of the deck.
+        p.save();
+        p.setClipRect(QRectF(0, deck.bottom() - 4, kWidth, 4));
+        p.fillRect(QRectF(0, deck.bottom() - 4, kWidth, 4), kYellowPaint);
+        for (qreal x = -10; x < kWidth + 10; x += 10)
+            fillPolygon(p, QPolygonF{{x, deck.bottom()}, {x + 5, deck.bottom()},
+                                     {x + 9, deck.bottom() - 4}, {x + 4, deck.bottom() - 4}},
+                        kBlack);
+        p.restore();
+        line(p, {170, 50}, {170, 110}, flatPen(QColor(0x90, 0x90, 0x94), 3));
+        heightLimitFace(p, {170, 38}, 19, QStringLiteral("3.5m"));
+    });
+}
+
+QImage kneelingBusScene()
+{
+    // At a stop the bus has lowered itself on its suspension and a ramp runs from the middle door
+    // down to the platform, where a wheelchair user waits.
+    return picture(QColor(0xc8, 0xdc, 0xee), [](QPainter &p) {
+        const qreal ground = 108;
+        p.fillRect(QRectF(0, 84, kWidth, 24), kAsphalt);
+        p.fillRect(QRectF(0, ground, kWidth, 4), kKerb);
+        p.fillRect(QRectF(0, ground + 4, kWidth, kHeight - ground - 4), kPavement);
+        cityBusSide(p, 8, 182, ground, 50, true, true);
+        const qreal sill = ground - 8 + 5;
+        fillPolygon(p, QPolygonF{{87, sill}, {103, sill}, {107, 124}, {83, 124}},
+                    QColor(0x8a, 0x8c, 0x90));
+        for (qreal y = sill + 4; y < 124; y += 4)
+            line(p, {86, y}, {104, y}, flatPen(QColor(0x70, 0x72, 0x76), 0.8));
+        p.fillRect(QRectF(83, 122, 24, 3), kYellowPaint);
+        wheelchairUser(p, {128, 126}, true);
+        // Down arrow over the front wheel: the body has been lowered.
+        sceneArrow(p, segment({148, 34}, {148, 48}), 2.6, 6, 8, kSwing);
+        line(p, {140, 50}, {156, 50}, flatPen(kSwing, 2));
+    });
+}
+
+QImage runnerScene()
+{
+    // The bus has shut its doors and pulled away from the stop; a man runs after it along the
+    // pavement waving.
+    return picture(kPavement, [](QPainter &p) {
+        horizontalRoad(p, 4, 90);
+        doubleYellowLine(p, 40);
+        dashedLine(p, {0, 66}, {kWidth, 66});
+        // Shelter and the stop's pole behind the bus.
+        p.fillRect(QRectF(8, 98, 46, 9), QColor(0x90, 0xa8, 0xc0));
+        p.fillRect(QRectF(8, 98, 46, 2.5), QColor(0x60, 0x70, 0x88));
+        busTop(p, {140, 78}, 0, kCityBus, 82, 21);
+        sceneArrow(p, segment({184, 78}, {197, 78}), 2.2, 5, 7, kSwing);
+        carTop(p, {36, 53}, 0, kGreyCar);
+        carTop(p, {150, 22}, 180, kWhiteCar);
+        carTop(p, {52, 14}, 180, kBlueCar);
+        const QColor coat(0xb0, 0x30, 0x30);
+        walker(p, {88, 126}, 24, coat);
+        line(p, {89, 109}, {97, 97}, roundPen(coat, 2.6));
+        for (int i = 0; i < 3; ++i)
+            line(p, {62.0 - 3 * i, 106.0 + 6 * i}, {74.0 - 3 * i, 106.0 + 6 * i},
+                 roundPen(QColor(0x80, 0x80, 0x84), 1.4));
+    });
+}
+
+QImage schoolBusRearWheelScene()
+{
+    // The pupils have got off; one has gone back and crouches by the rear wheel for a ball, beside
+    // the bus's right side.
+    return picture(kPavement, [](QPainter &p) {
+        horizontalRoad(p, 2, 100);
+        doubleYellowLine(p, 30);
+        dashedLine(p, {0, 64}, {kWidth, 64});
+        const QPointF bus(110, 84);
+        busTop(p, bus, 0, kSchoolBus, 92, 26, QStringLiteral("校车"));
+        hazardLights(p, bus, 0, 92, 26);
+        line(p, {140, 71}, {140, 63}, flatPen(kInk, 1.6));
+        stopPaddle(p, {140, 56.5}, 7);
+        carTop(p, {34, 84}, 0, kWhiteCar);
+        carTop(p, {50, 47}, 0, kGreyCar);
+        carTop(p, {160, 16}, 180, kBlueCar);
+        // Rear wheel position marked on the body, the child crouching just outside it.
+        p.fillRect(QRectF(76, 95.5, 12, 2.5), QColor(0x30, 0x30, 0x34));
+        disc(p, {80, 99.5}, 3.6, QColor(0xe8, 0x30, 0x30));
+        personTop(p, {84, 103}, -90, QColor(0xe8, 0x88, 0x30), 1.3);
+        personTop(p, {146, 112}, -90, QColor(0x2a, 0x7a, 0x50), 1.5);
+        personTop(p, {166, 118}, 0, QColor(0x40, 0x60, 0xb0), 1.3);
+        personTop(p, {184, 114}, 0, QColor(0x80, 0x30, 0x60), 1.3);
+    });
+}
+
+QImage leftTurnStandingScene()
+{
+    // Inside a city bus seen from above as it starts a left turn: seats along both sides and
+    // passengers standing in the aisle.
+    return picture(kAsphalt, [](QPainter &p) {
+        QPainterPath kerb({0.0, 118.0});
+        kerb.lineTo(150, 118);
+        kerb.quadTo(186, 118, 186, 80);
+        kerb.lineTo(186, 0);
+        kerb.lineTo(200, 0);
+        kerb.lineTo(200, 130);
+        kerb.lineTo(0, 130);
+        kerb.closeSubpath();
+        p.fillPath(kerb, kPavement);
+        strokePath(p, kerb, flatPen(kKerb, 3));
+        p.save();
+        p.translate(96, 76);
+        p.rotate(-12);
+        const QRectF shell(-80, -21, 160, 42);
+        outlined(p, roundedRect(shell, 5), kCityBus, kCityBus.darker(170), 1);
+        p.fillRect(shell.adjusted(3, 3, -3, -3), QColor(0xe4, 0xe0, 0xd6));
+        p.fillRect(QRectF(75, -18, 3, 36), kGlass);
+        const QColor seat(0x4c, 0x70, 0xa8);
+        for (qreal x = -72; x < 40; x += 14) {
+            outlined(p, roundedRect(QRectF(x, -17, 10, 9), 2), seat, seat.darker(150), 0.6);
+            if (x < 20)
+                outlined(p, roundedRect(QRectF(x, 8, 10, 9), 2), seat, seat.darker(150), 0.6);
+        }
+        outlined(p, roundedRect(QRectF(62, -17, 10, 10), 2), seat.darker(120), seat.darker(160),
+                 0.6);
+        line(p, {-70, -4}, {60, -4}, flatPen(QColor(0xb0, 0xb0, 0xb4), 1));
+        line(p, {-70, 4}, {60, 4}, flatPen(QColor(0xb0, 0xb0, 0xb4), 1));
+        const QColor coats[] = {QColor(0xb0, 0x30, 0x30), QColor(0x30, 0x80, 0x40),
+                                QColor(0x80, 0x30, 0x80), QColor(0xc0, 0x80, 0x20),
+                                QColor(0x30, 0x50, 0xa0)};
+        for (int i = 0; i < 5; ++i)
+            personTop(p, {-54.0 + 24 * i, (i % 2 == 0) ? -1.0 : 1.5}, 90,
+                      coats[i], 1.05);
+        p.restore();
+        QPainterPath path({150, 60});
+        path.quadTo(178, 52, 182, 20);
+        dashedArrow(p, path, kWhite);
+        dashedLine(p, {0, 40}, {150, 40});
+    });
+}
+
+QImage busLaneRightTurnScene()
+{
+    // The kerb lane is a bus lane; near the side road its line turns to broken and a car signalling
+    // right moves across into it in front of the bus.
+    return picture(kPavement, [](QPainter &p) {
+        p.fillRect(QRectF(0, 2, kWidth, 118), kKerb);
+        p.fillRect(QRectF(0, 4, kWidth, 114), kAsphalt);
+        p.fillRect(QRectF(168, 116, 32, 14), kAsphalt);
+        p.fillRect(QRectF(166, 118, 2, 12), kKerb);
+        doubleYellowLine(p, 34);
+        dashedLine(p, {0, 62}, {160, 62});
+        paintLine(p, {0, 90}, {112, 90}, kYellowPaint, 1.8);
+        dashedLine(p, {112, 90}, {160, 90}, kYellowPaint, 1.8, 6, 5);
+        paintLine(p, {162, 40}, {162, 118}, kPaint, 2);
+        fitText(p, QStringLiteral("公交专用"), QRectF(4, 97, 40, 14), kYellowPaint);
+        busTop(p, {80, 104}, 0, kCityBus, 64, 19);
+        const QPointF car(130, 96);
+        carTop(p, car, 24, kWhiteCar);
+        indicator(p, car, 24, 30, 15, false);
+        carTop(p, {60, 76}, 0, kGreyCar);
+        carTop(p, {120, 48}, 0, kBlueCar);
+        carTop(p, {150, 18}, 180, kGreyCar);
+    });
+}
+
+QImage luggageHatchScene()
+{
+    // A coach has pulled in at the roadside for passengers to collect their bags; it has luggage
+    // hatches on both sides and traffic passes on its left.
+    return picture(kPavement, [](QPainter &p) {
+        horizontalRoad(p, 2, 96);
+        doubleYellowLine(p, 30);
+        dashedLine(p, {0, 62}, {kWidth, 62});
+        const QPointF at(104, 80);
+        busTop(p, at, 0, kCoach, 104, 26);
+        hazardLights(p, at, 0, 104, 26);
+        for (const qreal x : {70.0, 96.0, 122.0}) {
+            outlined(p, roundedRect(QRectF(x - 11, 66, 22, 3.2), 1), kCoach.darker(140),
+                     kCoach.darker(200), 0.6);
+            outlined(p, roundedRect(QRectF(x - 11, 90.8, 22, 3.2), 1), kCoach.darker(140),
+                     kCoach.darker(200), 0.6);
+        }
+        carTop(p, {160, 47}, 0, kGreyCar);
+        carTop(p, {28, 47}, 0, kBlueCar);
+        carTop(p, {70, 16}, 180, kWhiteCar);
+        const QColor coats[] = {QColor(0xb0, 0x30, 0x30), QColor(0x30, 0x80, 0x40),
+                                QColor(0x80, 0x30, 0x80), QColor(0x30, 0x50, 0xa0)};
+        for (int i = 0; i < 4; ++i) {
+            personTop(p, {66.0 + 24 * i, 114}, -90, coats[i], 1.4);
+            outlined(p, roundedRect(QRectF(73.0 + 24 * i, 108, 8, 11), 1.5),
+                     QColor(0x50, 0x40, 0x38), QColor(0x30, 0x24, 0x20), 0.6);
+        }
+    });
+}
+
+// Coach from the side, facing right, with its axles where given.
+void coachSide(QPainter &p, qreal rearX, qreal frontX, qreal ground, qreal height,
+               qreal frontAxle, qreal rearAxle)
+{
+    const qreal top = ground - height;
+    const qreal floor = ground - 9;
+    outlined(p, roundedRect(QRectF(rearX, top, frontX - rearX, floor - top), 5), kCoach,
+             kCoach.darker(170));
+    fillPolygon(p, QPolygonF{{frontX - 5, top + 3}, {frontX - 1, top + 6},
+                             {frontX - 1, top + height * 0.55}, {frontX - 5, top + height * 0.55}},
+                kGlass);
+    for (qreal x = frontX - 10; x - 13 > rearX + 2; x -= 16)
+        p.fillRect(QRectF(x - 13, top + 5, 13, height * 0.32), kGlass);
+    p.fillRect(QRectF(rearX, floor - 3, frontX - rearX, 2), kCoach.darker(130));
+    for (const qreal x : {frontAxle, rearAxle}) {
+        disc(p, {x, ground - 6}, 8, QColor(0x30, 0x32, 0x36));
+        disc(p, {x, ground - 6}, 6.5, kBlack);
+        disc(p, {x, ground - 6}, 2.6, QColor(0x90, 0x90, 0x94));
+    }
+    disc(p, {frontX - 1, floor - 6}, 1.5, QColor(0xff, 0xf4, 0xc0));
+}
+
+QImage speedBumpScene()
+{
+    // A coach approaching a speed hump; four seat positions along the body are numbered.
+    return picture(QColor(0xc8, 0xdc, 0xee), [](QPainter &p) {
+        const qreal ground = 112;
+        p.fillRect(QRectF(0, ground, kWidth, kHeight - ground), kAsphalt);
+        coachSide(p, 8, 158, ground, 62, 136, 58);
+        QPainterPath hump({170, ground});
+        hump.quadTo(181, ground - 9, 192, ground);
+        hump.closeSubpath();
+        p.fillPath(hump, kYellowPaint);
+        p.save();
+        p.setClipPath(hump);
+        for (qreal x = 168; x < 196; x += 8)
+            p.fillRect(QRectF(x, ground - 10, 4, 10), kBlack);
+        p.restore();
+        // One seat over each axle, one between them, one far out on the rear overhang.
+        const qreal y = 72;
+        marker(p, {134, y}, QStringLiteral("1"));
+        marker(p, {97, y}, QStringLiteral("2"));
+        marker(p, {60, y}, QStringLiteral("3"));
+        marker(p, {20, y}, QStringLiteral("4"));
+    });
+}
+
+QImage expresswayBreakdownScene()
+{
+    // A coach has broken down and stands in the emergency lane with its warning triangle set far
+    // behind; the first passengers are getting out of the right-hand door beside the guardrail.
+    return picture(kGrass, [](QPainter &p) {
+        horizontalRoad(p, 6, 100);
+        paintLine(p, {0, 8}, {kWidth, 8}, kYellowPaint, 1.8);
+        dashedLine(p, {0, 32}, {kWidth, 32}, kPaint, 1.6, 12, 8);
+        dashedLine(p, {0, 56}, {kWidth, 56}, kPaint, 1.6, 12, 8);
+        paintLine(p, {0, 80}, {kWidth, 80}, kPaint, 1.8);
+        line(p, {0, 104}, {kWidth, 104}, flatPen(QColor(0xc8, 0xc8, 0xcc), 3));
+        for (qreal x = 4; x < kWidth; x += 14)
+            p.fillRect(QRectF(x, 103, 2, 5), QColor(0x80, 0x80, 0x86));
+        const QPointF at(124, 90);
+        busTop(p, at, 0, kCoach, 86, 19);
+        hazardLights(p, at, 0, 86, 19);
+        fillPolygon(p, triangle({16, 90}, 6), kRed);
+        fillPolygon(p, triangle({16, 90}, 3), kAsphalt);
+        carTop(p, {60, 68}, 0, kWhiteCar);
+        carTop(p, {150, 44}, 0, kBlueCar);
+        busTop(p, {40, 20}, 0, kCityBus.darker(115), 60, 18);
+        const QColor coats[] = {QColor(0xb0, 0x30, 0x30), QColor(0x80, 0x30, 0x80),
+                                QColor(0xc0, 0x80, 0x20)};
+        for (int i = 0; i < 3; ++i)
+            personTop(p, {150.0 - 9 * i, 101.5}, 180, coats[i], 0.9);
+    });
+}
+
+QImage leftTurnPillarScene()
+{
+    // A coach starting a left turn; the window pillar and mirror on the driver's side hide a
+    // wedge of the crossing it is about to drive over, and a pedestrian is walking in it.
+    return picture(kPavement, [](QPainter &p) {
+        crossroads(p, {52, 112, 28, 82}, true);
+        const QPointF at(150, 46);
+        const qreal heading = 168;
+        const QPointF driver = local(at, heading, {27, -6});
+        QPainterPath shade(driver);
+        shade.lineTo(driver + QPointF(-150, 46));
+        shade.lineTo(driver + QPointF(-96, 104));
+        shade.closeSubpath();
+        p.fillPath(shade, QColor(0x20, 0x20, 0x24, 110));
+        busTop(p, at, heading, kCoach, 76, 19);
+        indicator(p, at, heading, 76, 19, true);
+        QPainterPath turn(local(at, heading, {40, 0}));
+        turn.cubicTo({90, 60}, {78, 80}, {76, 124});
+        dashedArrow(p, turn, kWhite);
+        walker(p, {68, 92}, 15, QColor(0xb0, 0x30, 0x30), true);
+        carTop(p, {20, 68}, 0, kGreyCar);
+    });
+}
+
+QImage hammerPointsScene()
+{
+    // A coach's side window from inside with its hammer on the pillar; marker 1 sits in the middle
+    // of the pane, marker 2 in a corner next to the frame.
+    return picture(QColor(0xd8, 0xd4, 0xcc), [](QPainter &p) {
+        const QRectF frame(34, 14, 132, 86);
+        outlined(p, roundedRect(frame, 8), QColor(0x50, 0x52, 0x58), QColor(0x30, 0x30, 0x34), 1);
+        const QRectF pane = frame.adjusted(6, 6, -6, -6);
+        p.fillRect(pane, QColor(0xa8, 0xd0, 0xec));
+        p.fillRect(QRectF(pane.left(), pane.center().y() + 8, pane.width(), pane.bottom() -
+                              pane.center().y() - 8),
+                   QColor(0x9c, 0xc0, 0x80));
+        line(p, pane.topRight() + QPointF(-34, 6), pane.topRight() + QPointF(-12, 28),
+             flatPen(QColor(0xff, 0xff, 0xff, 150), 3));
+        p.fillRect(QRectF(0, 108, kWidth, kHeight - 108), QColor(0x70, 0x60, 0x54));
+        // Hammer hanging on the pillar to the right of the window.
+        p.fillRect(QRectF(176, 28, 6, 10), QColor(0x60, 0x60, 0x66));
+        line(p, {179, 38}, {179, 74}, roundPen(kRed, 4));
+        outlined(p, roundedRect(QRectF(171, 34, 16, 7), 2), kRed, kRed.darker(150), 0.8);
+        marker(p, pane.center(), QStringLiteral("1"));
+        marker(p, pane.topLeft() + QPointF(9, 9), QStringLiteral("2"));
+    });
+}
+
+QImage schoolBusSingleLaneScene()
+{
+    // One lane each way with a broken centre line; a school bus stops for pupils with its stop
+    // sign out, and a city bus comes up behind it.
+    return picture(kPavement, [](QPainter &p) {
+        horizontalRoad(p, 26, 106);
+        dashedLine(p, {0, 66}, {kWidth, 66}, kYellowPaint, 1.8, 10, 7);
+        const QPointF bus(142, 87);
+        busTop(p, bus, 0, kSchoolBus, 70, 22, QStringLiteral("校车"));
+        hazardLights(p, bus, 0, 70, 22);
+        line(p, {168, 76}, {168, 68}, flatPen(kInk, 1.6));
+        stopPaddle(p, {168, 62}, 7);
+        busTop(p, {56, 87}, 0, kCityBus, 64, 19);
+        carTop(p, {30, 46}, 180, kWhiteCar);
+        for (int i = 0; i < 3; ++i)
+            walker(p, {150.0 + 12 * i, 124}, 13, kPerson, true, true);
+    });
+}
+
+QImage busPullInScene()
+{
+    // A city bus in the kerb lane signals right as it nears the stop's shelter ahead.
+    return picture(kPavement, [](QPainter &p) {
+        horizontalRoad(p, 4, 100);
+        doubleYellowLine(p, 34);
+        dashedLine(p, {0, 68}, {kWidth, 68});
+        p.fillRect(QRectF(138, 110, 50, 9), QColor(0x90, 0xa8, 0xc0));
+        p.fillRect(QRectF(138, 110, 50, 2.5), QColor(0x60, 0x70, 0x88));
+        line(p, {132, 104}, {132, 126}, flatPen(QColor(0x70, 0x70, 0x74), 1.6));
+        disc(p, {132, 104}, 4, QColor(0x00, 0x56, 0xa6));
+        const QPointF at(80, 86);
+        busTop(p, at, 0, kCityBus, 70, 20);
+        indicator(p, at, 0, 70, 20, false);
+        carTop(p, {160, 52}, 0, kGreyCar);
+        carTop(p, {40, 52}, 0, kBlueCar);
+        carTop(p, {110, 18}, 180, kWhiteCar);
+        walker(p, {158, 124}, 13, QColor(0x40, 0x60, 0x30));
+        walker(p, {172, 124}, 13, QColor(0x80, 0x30, 0x60), false);
+    });
+}
+
+QImage coachAisleScene()
+{
+    // A coach still rolling into the bus station; some passengers have already stood up in the
+    // aisle with their bags by the front door.
+    return picture(kAsphalt, [](QPainter &p) {
+        p.fillRect(QRectF(0, 104, kWidth, kHeight - 104), kPavement);
+        p.fillRect(QRectF(0, 102, kWidth, 3), kKerb);
+        for (qreal x = 10; x < kWidth; x += 40)
+            paintLine(p, {x, 102}, {x + 18, 70}, kPaint, 1.4);
+        const QRectF shell(8, 38, 168, 50);
+        outlined(p, roundedRect(shell, 6), kCoach, kCoach.darker(170), 1);
+        p.fillRect(shell.adjusted(3, 3, -3, -3), QColor(0xe4, 0xe0, 0xd6));
+        p.fillRect(QRectF(shell.right() - 5, shell.top() + 4, 3, shell.height() - 8), kGlass);
+        const QColor seat(0x4c, 0x70, 0xa8);
+        for (qreal x = 14; x < 140; x += 14) {
+            outlined(p, roundedRect(QRectF(x, 42, 11, 12), 2), seat, seat.darker(150), 0.6);
+            if (x < 110)
+                outlined(p, roundedRect(QRectF(x, 72, 11, 12), 2), seat, seat.darker(150), 0.6);
+        }
+        outlined(p, roundedRect(QRectF(152, 42, 12, 12), 2), seat.darker(120), seat.darker(160),
+                 0.6);
+        // Front door in the right-hand side, passengers queueing in front of it with their bags.
+        p.fillRect(QRectF(140, 85, 22, 3), QColor(0x30, 0x32, 0x36));
+        const QColor coats[] = {QColor(0xb0, 0x30, 0x30), QColor(0x30, 0x80, 0x40),
+                                QColor(0x80, 0x30, 0x80)};
+        for (int i = 0; i < 3; ++i) {
+            personTop(p, {150.0 - 16 * i, 63}, 0, coats[i], 1.2);
+            outlined(p, roundedRect(QRectF(144.0 - 16 * i, 72, 8, 9), 1.5),
+                     QColor(0x50, 0x40, 0x38), QColor(0x30, 0x24, 0x20), 0.6);
+        }
+        sceneArrow(p, segment({180, 63}, {196, 63}), 2.4, 5, 7, kSwing);
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -675,5 +1159,19 @@ int main(int argc, char *argv[])
                        {"scene_coach_night.jpg", coachNightScene},
                        {"scene_school_bus_seats.jpg", schoolBusSeatsScene},
                        {"scene_bus_double_stop.jpg", doubleStopScene},
+                       {"scene_bus_low_bridge.jpg", lowBridgeScene},
+                       {"scene_bus_kneeling.jpg", kneelingBusScene},
+                       {"scene_bus_runner.jpg", runnerScene},
+                       {"scene_school_bus_rear_wheel.jpg", schoolBusRearWheelScene},
+                       {"scene_bus_left_turn_standing.jpg", leftTurnStandingScene},
+                       {"scene_bus_lane_right_turn.jpg", busLaneRightTurnScene},
+                       {"scene_bus_luggage_hatch.jpg", luggageHatchScene},
+                       {"scene_bus_speed_bump.jpg", speedBumpScene},
+                       {"scene_coach_expressway_breakdown.jpg", expresswayBreakdownScene},
+                       {"scene_bus_left_turn_pillar.jpg", leftTurnPillarScene},
+                       {"scene_bus_hammer_points.jpg", hammerPointsScene},
+                       {"scene_school_bus_single_lane.jpg", schoolBusSingleLaneScene},
+                       {"scene_bus_pull_in.jpg", busPullInScene},
+                       {"scene_coach_aisle_standing.jpg", coachAisleScene},
                    });
 }
