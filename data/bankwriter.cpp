@@ -2,6 +2,7 @@
 
 #include "banklock.h"
 #include "errors.h"
+#include "regularfile.h"
 #include "sqlfile.h"
 
 #include <QFile>
@@ -74,17 +75,6 @@ void writeQuestions(SqlFile &db, const Bank &bank)
             db.run(option);
         }
     }
-}
-
-// Makes a rename in the folder durable: the new name survives a power cut.
-void syncFolder(const QString &folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace

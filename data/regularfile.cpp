@@ -93,3 +93,13 @@ QString describeFileProblem(FileProblem problem, const QString &path, const QStr
     }
     return QStringLiteral("无法读取%1“%2”。").arg(what, path);
 }
+
+void syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}

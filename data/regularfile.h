@@ -18,3 +18,6 @@ bool isRegularFile(const QString &path);
 
 // The problem in words, naming the file: "找不到…", "…不是普通文件", ...
 QString describeFileProblem(FileProblem problem, const QString &path, const QString &what);
+
+// Makes a rename in the folder durable: the new name survives a power cut.
+void syncFolder(const QString &folder);

@@ -100,16 +100,6 @@ QByteArray hashOf(const QByteArray &content)
     return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
 }
 
-void syncFolder(const QString &folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 void renameOver(const QString &from, const QString &to)
 {
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {

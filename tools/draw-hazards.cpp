@@ -8,29 +8,10 @@ using namespace painting;
 
 namespace {
 
-inline const QColor kBrakeRed(0xff, 0x28, 0x18);
 inline const QColor kReversingWhite(0xff, 0xff, 0xf4);
 inline const QColor kSightLine(0xff, 0xf0, 0x60);
 inline const QColor kVan(0xf2, 0xf2, 0xee);
 inline const QColor kBuilding(0xc4, 0xb4, 0xa0);
-
-// Soft glow of a lit lamp.
-void glow(QPainter &p, QPointF at, const QColor &colour, qreal radius = 4.5)
-{
-    QRadialGradient g(at, radius);
-    QColor inner = colour;
-    inner.setAlpha(240);
-    QColor outer = colour;
-    outer.setAlpha(0);
-    g.setColorAt(0, inner);
-    g.setColorAt(0.45, inner);
-    g.setColorAt(1, outer);
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(at, radius, radius);
-    p.restore();
-}
 
 // Both rear lamps of a vehicle seen from above.
 void rearLamps(QPainter &p, QPointF centre, qreal angle, qreal length, qreal width,
@@ -149,39 +130,10 @@ void weddingCar(QPainter &p, QPointF at, const QColor &body)
     disc(p, at + QPointF(9, 0), 4.6, QColor(0xff, 0x30, 0x60));
     for (int i = 0; i < 5; ++i) {
         const qreal a = qDegreesToRadians(72.0 * i);
-        disc(p, at + QPointF(9 + 2.4 * std::cos(a), 2.4 * std::sin(a)), 1.3, QColor(0xff, 0xd8, 0xe4));
+        disc(p, at + QPointF(9 + 2.4 * std::cos(a), 2.4 * std::sin(a)), 1.3,
+             QColor(0xff, 0xd8, 0xe4));
     }
 }
-
-// Rider on a bicycle seen from behind at a point of the road ahead, one unit a metre; the left arm
-// held straight out when signalling.
-void riderFromBehind(QPainter &p, const View &v, qreal across, qreal ahead, const QColor &shirt,
-                     bool leftArmOut)
-{
-    const qreal k = v.focal / ahead;
-    p.save();
-    p.translate(v.at(across, ahead));
-    p.scale(k, k);
-    p.fillRect(QRectF(-0.035, -0.66, 0.07, 0.66), kBlack);
-    p.fillRect(QRectF(-0.1, -0.74, 0.2, 0.05), QColor(0x3a, 0x3a, 0x3a));
-    glow(p, {0, -0.8}, kBrakeRed, 0.06);
-    line(p, {-0.1, -0.95}, {-0.13, -0.4}, roundPen(kNavy, 0.12));
-    line(p, {0.1, -0.95}, {0.14, -0.55}, roundPen(kNavy, 0.12));
-    p.fillRect(QRectF(-0.12, -1.0, 0.24, 0.07), kBlack);
-    line(p, {-0.32, -1.12}, {0.32, -1.12}, roundPen(QColor(0x30, 0x30, 0x30), 0.05));
-    if (leftArmOut) {
-        line(p, {-0.17, -1.47}, {-0.85, -1.47}, roundPen(shirt, 0.11));
-        disc(p, {-0.9, -1.47}, 0.07, kSkin);
-    } else {
-        line(p, {-0.16, -1.45}, {-0.3, -1.14}, roundPen(shirt, 0.09));
-    }
-    line(p, {0.16, -1.45}, {0.3, -1.14}, roundPen(shirt, 0.09));
-    outlined(p, roundedRect(QRectF(-0.19, -1.56, 0.38, 0.6), 0.08), shirt, shirt.darker(150),
-             0.02);
-    disc(p, {0, -1.7}, 0.13, QColor(0x30, 0x24, 0x1c));
-    p.restore();
-}
-
 
 // Police car from above: white with a blue band and a light bar flashing red and blue.
 void policeCarTop(QPainter &p, QPointF at, qreal angle)
@@ -305,7 +257,8 @@ void lowSun(QPainter &p, QPointF at, qreal radius)
     for (int i = 0; i < 12; ++i) {
         const qreal a = qDegreesToRadians(30.0 * i);
         const QPointF dir(std::cos(a), std::sin(a));
-        line(p, at + dir * (radius + 2), at + dir * (radius + 6), roundPen(QColor(0xff, 0xb0, 0x20), 1.6));
+        line(p, at + dir * (radius + 2), at + dir * (radius + 6),
+             roundPen(QColor(0xff, 0xb0, 0x20), 1.6));
     }
     disc(p, at, radius, QColor(0xff, 0xc8, 0x30));
 }
@@ -349,7 +302,8 @@ QImage doorCyclistScene()
     });
 }
 
-// The oncoming lorry turns left across the red car's path; someone is on the far crossing behind it.
+// The oncoming lorry turns left across the red car's path; someone is on the far crossing behind
+// it.
 QImage lorryLeftHiddenScene()
 {
     return picture(kPavement, [](QPainter &p) {
@@ -482,7 +436,7 @@ QImage cyclistArmScene()
         roadMarkings(p, v, 3.6, 1.5, 21);
         roadMarkings(p, v, 3.6, 31, 400);
         fillPolygon(p, groundQuad(v, -3.9, -3.4, 22, 30), kAsphalt);
-        riderFromBehind(p, v, 2.6, 9, QColor(0xe0, 0x60, 0x20), true);
+        cyclistFromBehind(p, v, 2.6, 9, QColor(0xe0, 0x60, 0x20), true, false);
         carRear(p, v, 1.8, 60, kGreyCar);
     });
 }
@@ -524,7 +478,6 @@ QImage zebraCyclistScene()
     });
 }
 
-
 // Expressway: a police car with its lights on stands in the emergency lane behind a crashed car.
 QImage policeShoulderScene()
 {
@@ -549,20 +502,20 @@ QImage gritterScene()
 {
     return driverView(QColor(0xa8, 0xb0, 0xb8), QColor(0xe0, 0xe4, 0xe8), QColor(0xf4, 0xf6, 0xf8),
                       [](QPainter &p, const View &v) {
-        straightRoad(p, v, 3.6, QColor(0xc8, 0xcc, 0xd0));
-        for (const qreal u : {-2.6, -1.0, 1.0, 2.6})
-            groundStripe(p, v, u, 0.5, 1.5, 400, QColor(0x88, 0x8c, 0x90));
-        Scatter grit(7);
-        for (int i = 0; i < 80; ++i) {
-            const qreal d = grit.between(14, 26);
-            disc(p, v.at(grit.between(-0.8, 4.2), d, grit.between(0, 0.6)), 1.6 * 9 / d,
-                 QColor(0x60, 0x50, 0x48));
-        }
-        truckRear(p, v, 1.8, 22, QColor(0xf0, 0x80, 0x10));
-        const QPointF beacon = v.at(1.8, 22, 4.2);
-        flash(p, beacon, QColor(0xff, 0xb0, 0x10), 1.1);
-        carRear(p, v, -1.8, 70, kGreyCar);
-    });
+                          straightRoad(p, v, 3.6, QColor(0xc8, 0xcc, 0xd0));
+                          for (const qreal u : {-2.6, -1.0, 1.0, 2.6})
+                              groundStripe(p, v, u, 0.5, 1.5, 400, QColor(0x88, 0x8c, 0x90));
+                          Scatter grit(7);
+                          for (int i = 0; i < 80; ++i) {
+                              const qreal d = grit.between(14, 26);
+                              disc(p, v.at(grit.between(-0.8, 4.2), d, grit.between(0, 0.6)),
+                                   1.6 * 9 / d, QColor(0x60, 0x50, 0x48));
+                          }
+                          truckRear(p, v, 1.8, 22, QColor(0xf0, 0x80, 0x10));
+                          const QPointF beacon = v.at(1.8, 22, 4.2);
+                          flash(p, beacon, QColor(0xff, 0xb0, 0x10), 1.1);
+                          carRear(p, v, -1.8, 70, kGreyCar);
+                      });
 }
 
 // Tunnel: a broken-down car with its hazard lamps on in the right lane, someone beside it.
@@ -573,18 +526,22 @@ QImage tunnelBreakdownScene()
         const qreal left = -5.2;
         const qreal right = 5.2;
         const qreal top = 5.4;
-        fillPolygon(p, QPolygonF{v.at(left, 1.5, top), v.at(right, 1.5, top), v.at(right, 400, top),
-                                 v.at(left, 400, top)},
+        fillPolygon(p,
+                    QPolygonF{v.at(left, 1.5, top), v.at(right, 1.5, top), v.at(right, 400, top),
+                              v.at(left, 400, top)},
                     QColor(0x40, 0x40, 0x46));
-        fillPolygon(p, QPolygonF{v.at(left, 1.5), v.at(left, 1.5, top), v.at(left, 400, top),
-                                 v.at(left, 400)},
-                    QColor(0x9a, 0x98, 0x90));
-        fillPolygon(p, QPolygonF{v.at(right, 1.5), v.at(right, 1.5, top), v.at(right, 400, top),
-                                 v.at(right, 400)},
+        fillPolygon(
+            p,
+            QPolygonF{v.at(left, 1.5), v.at(left, 1.5, top), v.at(left, 400, top), v.at(left, 400)},
+            QColor(0x9a, 0x98, 0x90));
+        fillPolygon(p,
+                    QPolygonF{v.at(right, 1.5), v.at(right, 1.5, top), v.at(right, 400, top),
+                              v.at(right, 400)},
                     QColor(0xa4, 0xa2, 0x9a));
         for (const qreal side : {left, right})
-            fillPolygon(p, QPolygonF{v.at(side, 1.5, 0), v.at(side, 1.5, 1.2), v.at(side, 400, 1.2),
-                                     v.at(side, 400, 0)},
+            fillPolygon(p,
+                        QPolygonF{v.at(side, 1.5, 0), v.at(side, 1.5, 1.2), v.at(side, 400, 1.2),
+                                  v.at(side, 400, 0)},
                         QColor(0xe0, 0xd8, 0x60).darker(130));
         fillPolygon(p, groundQuad(v, left, right, 1.5, 400), QColor(0x4a, 0x4c, 0x50));
         groundStripe(p, v, -3.8, 0.15, 1.5, 400, kPaint);
@@ -593,15 +550,17 @@ QImage tunnelBreakdownScene()
             groundStripe(p, v, 0, 0.15, d, d + 4, kPaint);
         for (qreal d = 4; d < 300; d *= 1.35)
             for (const qreal x : {-2.0, 2.0})
-                fillPolygon(p, QPolygonF{v.at(x - 0.3, d, top - 0.05), v.at(x + 0.3, d, top - 0.05),
-                                         v.at(x + 0.3, d + 1.2, top - 0.05),
-                                         v.at(x - 0.3, d + 1.2, top - 0.05)},
+                fillPolygon(p,
+                            QPolygonF{v.at(x - 0.3, d, top - 0.05), v.at(x + 0.3, d, top - 0.05),
+                                      v.at(x + 0.3, d + 1.2, top - 0.05),
+                                      v.at(x - 0.3, d + 1.2, top - 0.05)},
                             QColor(0xff, 0xf0, 0xc0));
         const qreal ahead = 18;
         carRear(p, v, 1.9, ahead, kWhiteCar, true);
         for (const qreal x : {1.9 - 0.75, 1.9 + 0.75})
             flash(p, v.at(x, ahead, 0.85), kHazard, 0.9);
-        walker(p, v.at(3.4, ahead - 1), 1.7 * v.focal / (ahead - 1), QColor(0x30, 0x60, 0xa0), false);
+        walker(p, v.at(3.4, ahead - 1), 1.7 * v.focal / (ahead - 1), QColor(0x30, 0x60, 0xa0),
+               false);
         bonnet(p);
     });
 }
@@ -625,8 +584,8 @@ QImage queueBendScene()
             const QPointF right(std::sin(a), std::cos(a));
             return std::make_pair(at + right * side, -road.angleAtPercent(percent));
         };
-        for (const QPointF tree : {QPointF(74, 70), QPointF(88, 62), QPointF(70, 88), QPointF(96, 76),
-                                   QPointF(84, 92), QPointF(110, 66)})
+        for (const QPointF tree : {QPointF(74, 70), QPointF(88, 62), QPointF(70, 88),
+                                   QPointF(96, 76), QPointF(84, 92), QPointF(110, 66)})
             disc(p, tree, 9, QColor(0x3c, 0x7a, 0x36));
         const QColor queue[] = {kGreyCar, kWhiteCar, kBlueCar, kGreyCar};
         for (int i = 0; i < 4; ++i) {
@@ -662,7 +621,8 @@ QImage sunBehindScene()
         carTop(p, turner, 90, kBlueCar, 26, 13);
         indicator(p, turner, 90, 26, 13, true);
         for (int i = 0; i < 3; ++i)
-            line(p, {96.0 + 4 * i, 70}, {100.0 + 6 * i, 78}, roundPen(QColor(0xff, 0xe0, 0x60), 1.4));
+            line(p, {96.0 + 4 * i, 70}, {100.0 + 6 * i, 78},
+                 roundPen(QColor(0xff, 0xe0, 0x60), 1.4));
         for (const QPointF tree : {QPointF(150, 110), QPointF(176, 110), QPointF(40, 110)}) {
             shadow(p, QRectF(tree.x() - 3, tree.y() - 3, 6, 6), {-10, -52});
             disc(p, tree, 8, QColor(0x4c, 0x8a, 0x3e));
@@ -674,37 +634,38 @@ QImage sunBehindScene()
 // Bend to the right carpeted with wet leaves under autumn trees.
 QImage wetLeavesScene()
 {
-    return driverView(QColor(0x98, 0xa0, 0xa8), QColor(0xcc, 0xd0, 0xd4), QColor(0x7a, 0x8a, 0x50),
-                      [](QPainter &p, const View &v) {
-        const Bend b{14, 0.012};
-        fillPolygon(p, bentBand(v, b, -3.6, 3.6, 1.5, 300), QColor(0x4a, 0x4e, 0x54));
-        bentMarkings(p, v, b, 3.6);
-        Scatter leaves(11);
-        const QColor tints[] = {QColor(0xc8, 0x70, 0x20), QColor(0xa8, 0x50, 0x18),
-                                QColor(0xd8, 0xa0, 0x30), QColor(0x8a, 0x40, 0x20)};
-        for (int i = 0; i < 220; ++i) {
-            const qreal d = 4 + 60 * std::pow(leaves.next(), 1.4);
-            const qreal u = leaves.between(-3.5, 3.5) + b.offset(d);
-            const QPointF at = v.at(u, d);
-            const qreal r = 0.13 * v.focal / d;
-            p.save();
-            p.translate(at);
-            p.rotate(leaves.between(0, 180));
-            p.setBrush(tints[i % 4]);
-            p.drawEllipse(QPointF(0, 0), r, r * 0.5);
-            p.restore();
-        }
-        for (const qreal d : {10.0, 16.0, 24.0, 34.0, 48.0}) {
-            for (const qreal side : {-1.0, 1.0}) {
-                const qreal u = side * 5.5 + b.offset(d);
-                const QPointF foot = v.at(u, d);
-                const qreal k = v.focal / d;
-                p.fillRect(QRectF(foot.x() - 0.12 * k, foot.y() - 3 * k, 0.24 * k, 3 * k),
-                           QColor(0x5a, 0x40, 0x30));
-                disc(p, v.at(u, d, 3.6), 1.5 * k, QColor(0xd0, 0x80, 0x28));
+    return driverView(
+        QColor(0x98, 0xa0, 0xa8), QColor(0xcc, 0xd0, 0xd4), QColor(0x7a, 0x8a, 0x50),
+        [](QPainter &p, const View &v) {
+            const Bend b{14, 0.012};
+            fillPolygon(p, bentBand(v, b, -3.6, 3.6, 1.5, 300), QColor(0x4a, 0x4e, 0x54));
+            bentMarkings(p, v, b, 3.6);
+            Scatter leaves(11);
+            const QColor tints[] = {QColor(0xc8, 0x70, 0x20), QColor(0xa8, 0x50, 0x18),
+                                    QColor(0xd8, 0xa0, 0x30), QColor(0x8a, 0x40, 0x20)};
+            for (int i = 0; i < 220; ++i) {
+                const qreal d = 4 + 60 * std::pow(leaves.next(), 1.4);
+                const qreal u = leaves.between(-3.5, 3.5) + b.offset(d);
+                const QPointF at = v.at(u, d);
+                const qreal r = 0.13 * v.focal / d;
+                p.save();
+                p.translate(at);
+                p.rotate(leaves.between(0, 180));
+                p.setBrush(tints[i % 4]);
+                p.drawEllipse(QPointF(0, 0), r, r * 0.5);
+                p.restore();
             }
-        }
-    });
+            for (const qreal d : {10.0, 16.0, 24.0, 34.0, 48.0}) {
+                for (const qreal side : {-1.0, 1.0}) {
+                    const qreal u = side * 5.5 + b.offset(d);
+                    const QPointF foot = v.at(u, d);
+                    const qreal k = v.focal / d;
+                    p.fillRect(QRectF(foot.x() - 0.12 * k, foot.y() - 3 * k, 0.24 * k, 3 * k),
+                               QColor(0x5a, 0x40, 0x30));
+                    disc(p, v.at(u, d, 3.6), 1.5 * k, QColor(0xd0, 0x80, 0x28));
+                }
+            }
+        });
 }
 
 // Side view of a country road: two riders on horseback ahead of the red car.
@@ -733,22 +694,22 @@ QImage nightWalkersScene()
 {
     return driverView(QColor(0x08, 0x0c, 0x18), QColor(0x18, 0x20, 0x30), QColor(0x10, 0x12, 0x14),
                       [](QPainter &p, const View &v) {
-        straightRoad(p, v, 3.6, QColor(0x22, 0x24, 0x28));
-        QLinearGradient beam(0, kHeight, 0, v.horizon + 8);
-        beam.setColorAt(0, QColor(0xff, 0xf0, 0xc0, 110));
-        beam.setColorAt(1, QColor(0xff, 0xf0, 0xc0, 0));
-        p.save();
-        p.setBrush(beam);
-        p.drawPolygon(groundQuad(v, -2.0, 4.6, 1.5, 45));
-        p.restore();
-        roadMarkings(p, v, 3.6);
-        walker(p, v.at(3.3, 16), 1.7 * v.focal / 16, QColor(0x40, 0x40, 0x48));
-        walker(p, v.at(3.9, 17), 1.65 * v.focal / 17, QColor(0x38, 0x34, 0x30));
-        for (const qreal x : {-2.6, -1.0}) {
-            glow(p, v.at(x, 55, 0.7), QColor(0xff, 0xff, 0xe0), 8);
-            disc(p, v.at(x, 55, 0.7), 1.8, kWhite);
-        }
-    });
+                          straightRoad(p, v, 3.6, QColor(0x22, 0x24, 0x28));
+                          QLinearGradient beam(0, kHeight, 0, v.horizon + 8);
+                          beam.setColorAt(0, QColor(0xff, 0xf0, 0xc0, 110));
+                          beam.setColorAt(1, QColor(0xff, 0xf0, 0xc0, 0));
+                          p.save();
+                          p.setBrush(beam);
+                          p.drawPolygon(groundQuad(v, -2.0, 4.6, 1.5, 45));
+                          p.restore();
+                          roadMarkings(p, v, 3.6);
+                          walker(p, v.at(3.3, 16), 1.7 * v.focal / 16, QColor(0x40, 0x40, 0x48));
+                          walker(p, v.at(3.9, 17), 1.65 * v.focal / 17, QColor(0x38, 0x34, 0x30));
+                          for (const qreal x : {-2.6, -1.0}) {
+                              glow(p, v.at(x, 55, 0.7), QColor(0xff, 0xff, 0xe0), 8);
+                              disc(p, v.at(x, 55, 0.7), 1.8, kWhite);
+                          }
+                      });
 }
 
 // Flat-bed lorry ahead whose load has slipped and leans out over the side.
@@ -790,7 +751,8 @@ QImage tramScene()
     });
 }
 
-// Two cars ahead: the far one, seen past the near one on a gentle left curve, has its brake lamps on.
+// Two cars ahead: the far one, seen past the near one on a gentle left curve, has its brake lamps
+// on.
 QImage brakeTwoAheadScene()
 {
     return driverView(kClearSky, kClearHorizon, kGrass, [](QPainter &p, const View &v) {
@@ -810,32 +772,33 @@ QImage brakeTwoAheadScene()
 // Rain: deep water lies across the right-hand part of the lane ahead.
 QImage oneSidePuddleScene()
 {
-    return driverView(QColor(0x70, 0x78, 0x84), QColor(0xa8, 0xb0, 0xb8), QColor(0x6a, 0x80, 0x50),
-                      [](QPainter &p, const View &v) {
-        straightRoad(p, v, 3.6, QColor(0x48, 0x4c, 0x52));
-        roadMarkings(p, v, 3.6);
-        QPainterPath puddle;
-        puddle.moveTo(v.at(1.0, 9));
-        puddle.cubicTo(v.at(0.6, 12), v.at(0.9, 17), v.at(1.6, 20));
-        puddle.lineTo(v.at(4.2, 20));
-        puddle.lineTo(v.at(4.2, 9));
-        puddle.closeSubpath();
-        p.fillPath(puddle, QColor(0x70, 0x88, 0xa0));
-        p.save();
-        p.setClipPath(puddle);
-        for (qreal d = 9.5; d < 20; d += 1.6)
-            line(p, v.at(1.0, d), v.at(4.2, d), flatPen(QColor(0xb0, 0xc4, 0xd4), 0.8));
-        p.restore();
-        p.save();
-        p.setOpacity(0.5);
-        for (int i = 0; i < 40; ++i) {
-            const qreal x = std::fmod(i * 37.0, kWidth);
-            const qreal y = std::fmod(i * 23.0, 110.0);
-            line(p, {x, y}, {x - 2, y + 7}, roundPen(QColor(0xe0, 0xe8, 0xf0), 0.8));
-        }
-        p.restore();
-        carRear(p, v, -1.8, 60, kGreyCar, true);
-    });
+    return driverView(
+        QColor(0x70, 0x78, 0x84), QColor(0xa8, 0xb0, 0xb8), QColor(0x6a, 0x80, 0x50),
+        [](QPainter &p, const View &v) {
+            straightRoad(p, v, 3.6, QColor(0x48, 0x4c, 0x52));
+            roadMarkings(p, v, 3.6);
+            QPainterPath puddle;
+            puddle.moveTo(v.at(1.0, 9));
+            puddle.cubicTo(v.at(0.6, 12), v.at(0.9, 17), v.at(1.6, 20));
+            puddle.lineTo(v.at(4.2, 20));
+            puddle.lineTo(v.at(4.2, 9));
+            puddle.closeSubpath();
+            p.fillPath(puddle, QColor(0x70, 0x88, 0xa0));
+            p.save();
+            p.setClipPath(puddle);
+            for (qreal d = 9.5; d < 20; d += 1.6)
+                line(p, v.at(1.0, d), v.at(4.2, d), flatPen(QColor(0xb0, 0xc4, 0xd4), 0.8));
+            p.restore();
+            p.save();
+            p.setOpacity(0.5);
+            for (int i = 0; i < 40; ++i) {
+                const qreal x = std::fmod(i * 37.0, kWidth);
+                const qreal y = std::fmod(i * 23.0, 110.0);
+                line(p, {x, y}, {x - 2, y + 7}, roundPen(QColor(0xe0, 0xe8, 0xf0), 0.8));
+            }
+            p.restore();
+            carRear(p, v, -1.8, 60, kGreyCar, true);
+        });
 }
 
 } // namespace

@@ -9,24 +9,6 @@ namespace {
 
 // Pieces used by several of the scenes below
 
-// Soft lamp glow: brake, reversing and tail lamps that are lit.
-void glow(QPainter &p, QPointF at, const QColor &colour, qreal radius = 4.5)
-{
-    QRadialGradient g(at, radius);
-    QColor inner = colour;
-    inner.setAlpha(240);
-    QColor outer = colour;
-    outer.setAlpha(0);
-    g.setColorAt(0, inner);
-    g.setColorAt(0.45, inner);
-    g.setColorAt(1, outer);
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(at, radius, radius);
-    p.restore();
-}
-
 // Both rear lamps of a car seen from above.
 void rearLamps(QPainter &p, QPointF centre, qreal angle, qreal length, qreal width,
                const QColor &colour)
@@ -35,7 +17,6 @@ void rearLamps(QPainter &p, QPointF centre, qreal angle, qreal length, qreal wid
         glow(p, local(centre, angle, {-(length / 2 - 1.2), y * (width / 2 - 2.6)}), colour);
 }
 
-inline const QColor kBrakeRed(0xff, 0x28, 0x18);
 inline const QColor kReversingWhite(0xff, 0xff, 0xf4);
 
 // Short strokes behind something moving: from the back point along `along`, repeated `across`.
@@ -138,54 +119,6 @@ void wheelchairSymbol(QPainter &p, QPointF centre, qreal size, const QColor &col
     p.restore();
 }
 
-// Rider on a bicycle seen from behind at a point of the road ahead, one unit a metre. The left arm
-// out or the head turned back shows what the rider is about to do.
-void cyclistFromBehind(QPainter &p, const View &v, qreal across, qreal ahead, const QColor &shirt,
-                       bool leftArmOut, bool lookingBack)
-{
-    const qreal k = v.focal / ahead;
-    p.save();
-    p.translate(v.at(across, ahead));
-    p.scale(k, k);
-    p.fillRect(QRectF(-0.035, -0.66, 0.07, 0.66), kBlack);
-    p.fillRect(QRectF(-0.1, -0.74, 0.2, 0.05), QColor(0x3a, 0x3a, 0x3a));
-    glow(p, {0, -0.8}, kBrakeRed, 0.06);
-    line(p, {-0.1, -0.95}, {-0.13, -0.4}, roundPen(kNavy, 0.12));
-    line(p, {0.1, -0.95}, {0.14, -0.55}, roundPen(kNavy, 0.12));
-    p.fillRect(QRectF(-0.12, -1.0, 0.24, 0.07), kBlack);
-    line(p, {-0.32, -1.12}, {0.32, -1.12}, roundPen(QColor(0x30, 0x30, 0x30), 0.05));
-    if (leftArmOut) {
-        line(p, {-0.17, -1.47}, {-0.82, -1.47}, roundPen(shirt, 0.1));
-        disc(p, {-0.86, -1.47}, 0.06, kSkin);
-    } else {
-        line(p, {-0.16, -1.45}, {-0.3, -1.14}, roundPen(shirt, 0.09));
-    }
-    line(p, {0.16, -1.45}, {0.3, -1.14}, roundPen(shirt, 0.09));
-    outlined(p, roundedRect(QRectF(-0.19, -1.56, 0.38, 0.6), 0.08), shirt, shirt.darker(150),
-             0.02);
-    if (lookingBack) {
-        // Face turned over the left shoulder, seen in profile: nose, eye and mouth on that side.
-        // Drawn a little large so that the turned face reads at exam size.
-        disc(p, {-0.08, -1.76}, 0.19, kSkin);
-        QPainterPath nose;
-        nose.moveTo(-0.25, -1.82);
-        nose.lineTo(-0.36, -1.72);
-        nose.lineTo(-0.25, -1.69);
-        p.fillPath(nose, kSkin.darker(108));
-        disc(p, {-0.18, -1.83}, 0.03, kBlack);
-        line(p, {-0.25, -1.64}, {-0.16, -1.64}, roundPen(QColor(0xa0, 0x40, 0x30), 0.03));
-        QPainterPath hair;
-        hair.moveTo(-0.2, -1.9);
-        hair.cubicTo(-0.14, -2.02, 0.12, -2.02, 0.12, -1.78);
-        hair.cubicTo(0.12, -1.64, 0.06, -1.6, 0.0, -1.6);
-        hair.cubicTo(0.0, -1.74, -0.08, -1.86, -0.2, -1.9);
-        p.fillPath(hair, QColor(0x30, 0x24, 0x1c));
-    } else {
-        disc(p, {0, -1.7}, 0.12, QColor(0x30, 0x24, 0x1c));
-    }
-    p.restore();
-}
-
 // Motorcycle and rider from behind, one unit a metre.
 void motorcycleFromBehind(QPainter &p, const View &v, qreal across, qreal ahead)
 {
@@ -212,7 +145,8 @@ void motorcycleFromBehind(QPainter &p, const View &v, qreal across, qreal ahead)
 void roofSign(QPainter &p, const View &v, qreal across, qreal ahead, const QString &text,
               qreal width = 1.0)
 {
-    const QRectF box(v.at(across - width / 2, ahead, 1.45 + 0.44), v.at(across + width / 2, ahead, 1.47));
+    const QRectF box(v.at(across - width / 2, ahead, 1.45 + 0.44),
+                     v.at(across + width / 2, ahead, 1.47));
     outlined(p, roundedRect(box, 1.5), QColor(0xff, 0xd8, 0x20), kBlack, 0.8);
     fitText(p, text, box.adjusted(2, 1.5, -2, -1.5), kBlack);
 }
@@ -237,7 +171,6 @@ void townStreet(QPainter &p, const View &v, qreal kerb = 5.9)
     roadMarkings(p, v, 3.6);
     groundStripe(p, v, kerb, 0.2, 1.5, 400, kKerb);
 }
-
 
 QImage ambulanceScene()
 {
@@ -611,8 +544,8 @@ QImage mountainBendScene()
     });
 }
 
-// Crossing of a double-track line: a train on the near track, the far track hidden behind it once it
-// is in front of the car.
+// Crossing of a double-track line: a train on the near track, the far track hidden behind it once
+// it is in front of the car.
 QImage railwayCrossingScene()
 {
     return picture(kGrass, [](QPainter &p) {
@@ -791,9 +724,9 @@ QImage oncomingOvertakeScene()
 QImage truckCloseScene()
 {
     return driverView(kClearSky, kClearHorizon, kGrass, [](QPainter &p, const View &v) {
-        fillPolygon(p, QPolygonF{{0, 46}, {50, 36}, {110, 40}, {160, 32}, {200, 42}, {200, 47},
-                                 {0, 47}},
-                    QColor(0x6c, 0x96, 0x5a));
+        fillPolygon(
+            p, QPolygonF{{0, 46}, {50, 36}, {110, 40}, {160, 32}, {200, 42}, {200, 47}, {0, 47}},
+            QColor(0x6c, 0x96, 0x5a));
         straightRoad(p, v, 3.6);
         roadMarkings(p, v, 3.6);
         truckRear(p, v, 1.75, 7.5, QColor(0xe4, 0xe0, 0xd4));
@@ -980,22 +913,22 @@ QImage roundaboutExitScene()
 // Cattle grazing untended along the verge of a country road, one of them at the edge of the road.
 QImage ruralAnimalsScene()
 {
-    return driverView(kClearSky, kClearHorizon, QColor(0x84, 0xb0, 0x58),
-                      [](QPainter &p, const View &v) {
-        fillPolygon(p, QPolygonF{{0, 47}, {0, 30}, {40, 20}, {90, 34}, {140, 18}, {200, 30},
-                                 {200, 47}},
-                    QColor(0x6a, 0x94, 0x56));
-        straightRoad(p, v, 3.2, QColor(0x66, 0x68, 0x6a));
-        groundStripe(p, v, -2.95, 0.12, 1.5, 400, kPaint);
-        groundStripe(p, v, 2.95, 0.12, 1.5, 400, kPaint);
-        const auto scale = [&](qreal ahead) { return v.focal / ahead; };
-        cow(p, v.at(-4.4, 28), 2.3 * scale(28), true, QColor(0x9a, 0x5c, 0x34),
-            QColor(0x6a, 0x3c, 0x22), true);
-        cow(p, v.at(-4.0, 19), 2.3 * scale(19), false, QColor(0xf2, 0xee, 0xe6),
-            QColor(0x22, 0x22, 0x22), true);
-        cow(p, v.at(3.4, 13), 2.3 * scale(13), false, QColor(0x9a, 0x5c, 0x34),
-            QColor(0xe8, 0xe0, 0xd0));
-    });
+    return driverView(
+        kClearSky, kClearHorizon, QColor(0x84, 0xb0, 0x58), [](QPainter &p, const View &v) {
+            fillPolygon(
+                p, QPolygonF{{0, 47}, {0, 30}, {40, 20}, {90, 34}, {140, 18}, {200, 30}, {200, 47}},
+                QColor(0x6a, 0x94, 0x56));
+            straightRoad(p, v, 3.2, QColor(0x66, 0x68, 0x6a));
+            groundStripe(p, v, -2.95, 0.12, 1.5, 400, kPaint);
+            groundStripe(p, v, 2.95, 0.12, 1.5, 400, kPaint);
+            const auto scale = [&](qreal ahead) { return v.focal / ahead; };
+            cow(p, v.at(-4.4, 28), 2.3 * scale(28), true, QColor(0x9a, 0x5c, 0x34),
+                QColor(0x6a, 0x3c, 0x22), true);
+            cow(p, v.at(-4.0, 19), 2.3 * scale(19), false, QColor(0xf2, 0xee, 0xe6),
+                QColor(0x22, 0x22, 0x22), true);
+            cow(p, v.at(3.4, 13), 2.3 * scale(13), false, QColor(0x9a, 0x5c, 0x34),
+                QColor(0xe8, 0xe0, 0xd0));
+        });
 }
 
 // Car park with the accessible bay left free.
@@ -1129,8 +1062,15 @@ QImage learnerCarScene()
 QImage passingPlaceScene()
 {
     return picture(kGrass, [](QPainter &p) {
-        fillPolygon(p, QPolygonF{{0, 50}, {kWidth, 50}, {kWidth, 76}, {164, 76}, {146, 96},
-                                 {104, 96}, {86, 76}, {0, 76}},
+        fillPolygon(p,
+                    QPolygonF{{0, 50},
+                              {kWidth, 50},
+                              {kWidth, 76},
+                              {164, 76},
+                              {146, 96},
+                              {104, 96},
+                              {86, 76},
+                              {0, 76}},
                     QColor(0x66, 0x68, 0x6a));
         Scatter s(9);
         for (int i = 0; i < 14; ++i) {
@@ -1145,46 +1085,49 @@ QImage passingPlaceScene()
 // Lane turning off behind walls; a convex mirror on the far side shows a car coming from the right.
 QImage convexMirrorScene()
 {
-    return driverView(kClearSky, kClearHorizon, QColor(0x9c, 0x9a, 0x94),
-                      [](QPainter &p, const View &v) {
-        const qreal corner = 13, farWall = 19;
-        fillPolygon(p, QPolygonF{v.at(-14, farWall, 0), v.at(14, farWall, 0), v.at(14, farWall, 7),
-                                 v.at(-14, farWall, 7)},
-                    QColor(0xc8, 0xb4, 0x9a));
-        for (qreal x = -12; x < 12; x += 2.4)
-            p.fillRect(QRectF(v.at(x, farWall, 5.6), v.at(x + 1.2, farWall, 4.4)),
-                       QColor(0x6a, 0x88, 0xa8));
-        fillPolygon(p, groundQuad(v, -14, 14, corner, farWall), kAsphalt);
-        fillPolygon(p, groundQuad(v, -2.6, 2.6, 1.5, corner), kAsphalt);
-        const QColor wall(0xd8, 0xcc, 0xb8);
-        for (const qreal x : {-2.6, 2.6}) {
-            fillPolygon(p, QPolygonF{v.at(x, 1.5, 0), v.at(x, corner, 0), v.at(x, corner, 2.6),
-                                     v.at(x, 1.5, 2.6)},
-                        x < 0 ? wall : wall.darker(112));
-            const qreal end = x < 0 ? -14 : 14;
-            fillPolygon(p, QPolygonF{v.at(x, corner, 0), v.at(end, corner, 0),
-                                     v.at(end, corner, 2.6), v.at(x, corner, 2.6)},
-                        wall.darker(105));
-        }
-        const QPointF foot = v.at(0.6, farWall - 0.4, 0);
-        const QPointF centre = v.at(0.6, farWall - 0.4, 3.2);
-        line(p, foot, centre, flatPen(QColor(0x70, 0x70, 0x74), 2));
-        const qreal r = 16;
-        disc(p, centre, r + 2.5, QColor(0xf0, 0x70, 0x10));
-        QRadialGradient glass(centre - QPointF(4, 4), r * 1.4);
-        glass.setColorAt(0, QColor(0xe8, 0xf0, 0xf8));
-        glass.setColorAt(1, QColor(0x88, 0xa0, 0xb8));
-        p.setBrush(glass);
-        p.drawEllipse(centre, r, r);
-        p.save();
-        QPainterPath lens;
-        lens.addEllipse(centre, r, r);
-        p.setClipPath(lens);
-        p.fillRect(QRectF(centre.x() - r, centre.y() + 1, 2 * r, r), QColor(0x70, 0x72, 0x76));
-        outlined(p, roundedRect(QRectF(centre.x() - 12, centre.y() + 1.5, 10, 5.5), 1.5), kBlueCar,
-                 kBlueCar.darker(150), 0.5);
-        p.restore();
-    });
+    return driverView(
+        kClearSky, kClearHorizon, QColor(0x9c, 0x9a, 0x94), [](QPainter &p, const View &v) {
+            const qreal corner = 13, farWall = 19;
+            fillPolygon(p,
+                        QPolygonF{v.at(-14, farWall, 0), v.at(14, farWall, 0), v.at(14, farWall, 7),
+                                  v.at(-14, farWall, 7)},
+                        QColor(0xc8, 0xb4, 0x9a));
+            for (qreal x = -12; x < 12; x += 2.4)
+                p.fillRect(QRectF(v.at(x, farWall, 5.6), v.at(x + 1.2, farWall, 4.4)),
+                           QColor(0x6a, 0x88, 0xa8));
+            fillPolygon(p, groundQuad(v, -14, 14, corner, farWall), kAsphalt);
+            fillPolygon(p, groundQuad(v, -2.6, 2.6, 1.5, corner), kAsphalt);
+            const QColor wall(0xd8, 0xcc, 0xb8);
+            for (const qreal x : {-2.6, 2.6}) {
+                fillPolygon(p,
+                            QPolygonF{v.at(x, 1.5, 0), v.at(x, corner, 0), v.at(x, corner, 2.6),
+                                      v.at(x, 1.5, 2.6)},
+                            x < 0 ? wall : wall.darker(112));
+                const qreal end = x < 0 ? -14 : 14;
+                fillPolygon(p,
+                            QPolygonF{v.at(x, corner, 0), v.at(end, corner, 0),
+                                      v.at(end, corner, 2.6), v.at(x, corner, 2.6)},
+                            wall.darker(105));
+            }
+            const QPointF foot = v.at(0.6, farWall - 0.4, 0);
+            const QPointF centre = v.at(0.6, farWall - 0.4, 3.2);
+            line(p, foot, centre, flatPen(QColor(0x70, 0x70, 0x74), 2));
+            const qreal r = 16;
+            disc(p, centre, r + 2.5, QColor(0xf0, 0x70, 0x10));
+            QRadialGradient glass(centre - QPointF(4, 4), r * 1.4);
+            glass.setColorAt(0, QColor(0xe8, 0xf0, 0xf8));
+            glass.setColorAt(1, QColor(0x88, 0xa0, 0xb8));
+            p.setBrush(glass);
+            p.drawEllipse(centre, r, r);
+            p.save();
+            QPainterPath lens;
+            lens.addEllipse(centre, r, r);
+            p.setClipPath(lens);
+            p.fillRect(QRectF(centre.x() - r, centre.y() + 1, 2 * r, r), QColor(0x70, 0x72, 0x76));
+            outlined(p, roundedRect(QRectF(centre.x() - 12, centre.y() + 1.5, 10, 5.5), 1.5),
+                     kBlueCar, kBlueCar.darker(150), 0.5);
+            p.restore();
+        });
 }
 
 // Crash on the far carriageway; on the near side the car ahead brakes as its driver looks across.
@@ -1326,8 +1269,9 @@ QImage aPillarScene()
         fillPolygon(p, QPolygonF{{0, 52}, {200, 48}, {200, 130}, {0, 130}}, kAsphalt);
         for (int i = 0; i < 7; ++i) {
             const qreal x = -8 + 13 * i;
-            fillPolygon(p, QPolygonF{{x, 60}, {x + 7, 59}, {x + 2 - 0.6 * i, 104}, {x - 8 - 0.6 * i, 105}},
-                        kPaint);
+            fillPolygon(
+                p, QPolygonF{{x, 60}, {x + 7, 59}, {x + 2 - 0.6 * i, 104}, {x - 8 - 0.6 * i, 105}},
+                kPaint);
         }
         for (const qreal x : {60.0, 100.0, 140.0})
             p.fillRect(QRectF(x, 76, 18, 2), kYellowPaint);
@@ -1431,8 +1375,7 @@ QImage drivewayBlockedScene()
         dashedLine(p, {0, 46}, {kWidth, 46}, kYellowPaint, 1.8, 10, 7);
         p.fillRect(QRectF(0, 102, kWidth, 28), QColor(0xc0, 0xb0, 0x9c));
         p.fillRect(QRectF(98, 102, 54, 28), QColor(0x8a, 0x8c, 0x90));
-        outlined(p, roundedRect(QRectF(103, 103, 44, 13), 1.5), QColor(0x20, 0x5a, 0xa8),
-                 kWhite);
+        outlined(p, roundedRect(QRectF(103, 103, 44, 13), 1.5), QColor(0x20, 0x5a, 0xa8), kWhite);
         fitText(p, QStringLiteral("出入口"), QRectF(106, 104.5, 38, 10), kWhite);
         carTop(p, {125, 127}, -90, kBlueCar, 28, 14);
         const QPointF blocking(125, 75);
@@ -1466,9 +1409,11 @@ QImage motorcycleFollowScene()
         roadMarkings(p, v, 3.6);
         for (const auto &[u, d, w] : std::vector<std::tuple<qreal, qreal, qreal>>{
                  {1.0, 13.5, 1.1}, {2.6, 17, 0.9}, {1.2, 22, 1.2}}) {
-            const QPolygonF patch = groundQuad(v, u - w / 2 - 0.25, u + w / 2 + 0.25, d - 0.5, d + 1.8);
+            const QPolygonF patch =
+                groundQuad(v, u - w / 2 - 0.25, u + w / 2 + 0.25, d - 0.5, d + 1.8);
             fillPolygon(p, patch, QColor(0x8a, 0x88, 0x82));
-            fillPolygon(p, groundQuad(v, u - w / 2, u + w / 2, d, d + 1.2), QColor(0x26, 0x26, 0x28));
+            fillPolygon(p, groundQuad(v, u - w / 2, u + w / 2, d, d + 1.2),
+                        QColor(0x26, 0x26, 0x28));
         }
         motorcycleFromBehind(p, v, 1.8, 10);
     });
@@ -1517,8 +1462,9 @@ QImage pupilsCrossingScene()
         walker(p, teacher, 1.7 * k, QColor(0x40, 0x40, 0x50), false);
         line(p, teacher + QPointF(-4, -1.3 * k), teacher + QPointF(-4, -2.0 * k),
              flatPen(kBlack, 1));
-        fillPolygon(p, QPolygonF{teacher + QPointF(-4, -2.0 * k), teacher + QPointF(-14, -1.85 * k),
-                                 teacher + QPointF(-4, -1.7 * k)},
+        fillPolygon(p,
+                    QPolygonF{teacher + QPointF(-4, -2.0 * k), teacher + QPointF(-14, -1.85 * k),
+                              teacher + QPointF(-4, -1.7 * k)},
                     QColor(0xe8, 0x30, 0x20));
     });
 }
@@ -1622,11 +1568,13 @@ QImage hazmatTankerScene()
         const QRectF bumper = v.upright(across, ahead, 2.4, 0.22, 0.55);
         p.fillRect(bumper, QColor(0x30, 0x30, 0x30));
         for (const qreal x : {bumper.left() + 3, bumper.right() - 9})
-            p.fillRect(QRectF(x, bumper.top() + 1, 6, bumper.height() - 2), QColor(0xff, 0x30, 0x20));
+            p.fillRect(QRectF(x, bumper.top() + 1, 6, bumper.height() - 2),
+                       QColor(0xff, 0x30, 0x20));
         const QPointF c = tank.center();
         const qreal r = tank.height() * 0.22;
-        outlined(p, polygonPath(QPolygonF{c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
-                                          c + QPointF(-r, 0)}),
+        outlined(p,
+                 polygonPath(QPolygonF{c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r),
+                                       c + QPointF(-r, 0)}),
                  QColor(0xe0, 0x20, 0x20), kWhite, 1);
         QPainterPath flame(c + QPointF(0, -r * 0.6));
         flame.cubicTo(c + QPointF(r * 0.45, -r * 0.1), c + QPointF(r * 0.3, r * 0.3),
@@ -1653,29 +1601,32 @@ QImage villageTractorScene()
         carTop(p, {50, 77}, 0, kOwnCar);
         Scatter s(4);
         for (int i = 0; i < 10; ++i)
-            disc(p, {s.between(0, 200), s.between(2, 28)}, s.between(5, 8), QColor(0x4e, 0x80, 0x3e));
+            disc(p, {s.between(0, 200), s.between(2, 28)}, s.between(5, 8),
+                 QColor(0x4e, 0x80, 0x3e));
     });
 }
 
 // Grain spread out to dry over half of a country road, a farmer raking it.
 QImage grainDryingScene()
 {
-    return driverView(kClearSky, kClearHorizon, QColor(0x9c, 0xb0, 0x5a),
-                      [](QPainter &p, const View &v) {
-        straightRoad(p, v, 3.2, QColor(0x66, 0x68, 0x6a));
-        const QColor grain(0xe4, 0xb8, 0x40);
-        fillPolygon(p, groundQuad(v, 0.1, 3.3, 9, 120), grain);
-        Scatter s(6);
-        for (int i = 0; i < 120; ++i) {
-            const qreal d = 9 + 80 * s.next() * s.next();
-            disc(p, v.at(s.between(0.2, 3.2), d), 0.6 * 12 / d + 0.2, grain.darker(118));
-        }
-        const qreal ahead = 17;
-        const QPointF feet = v.at(2.2, ahead);
-        walker(p, feet, 1.7 * v.focal / ahead, QColor(0x50, 0x50, 0x90));
-        line(p, feet + QPointF(4, -14), feet + QPointF(14, 2), roundPen(QColor(0x7a, 0x5a, 0x3a), 1.3));
-        line(p, feet + QPointF(11, 2), feet + QPointF(17, 1), roundPen(QColor(0x7a, 0x5a, 0x3a), 1.6));
-    });
+    return driverView(
+        kClearSky, kClearHorizon, QColor(0x9c, 0xb0, 0x5a), [](QPainter &p, const View &v) {
+            straightRoad(p, v, 3.2, QColor(0x66, 0x68, 0x6a));
+            const QColor grain(0xe4, 0xb8, 0x40);
+            fillPolygon(p, groundQuad(v, 0.1, 3.3, 9, 120), grain);
+            Scatter s(6);
+            for (int i = 0; i < 120; ++i) {
+                const qreal d = 9 + 80 * s.next() * s.next();
+                disc(p, v.at(s.between(0.2, 3.2), d), 0.6 * 12 / d + 0.2, grain.darker(118));
+            }
+            const qreal ahead = 17;
+            const QPointF feet = v.at(2.2, ahead);
+            walker(p, feet, 1.7 * v.focal / ahead, QColor(0x50, 0x50, 0x90));
+            line(p, feet + QPointF(4, -14), feet + QPointF(14, 2),
+                 roundPen(QColor(0x7a, 0x5a, 0x3a), 1.3));
+            line(p, feet + QPointF(11, 2), feet + QPointF(17, 1),
+                 roundPen(QColor(0x7a, 0x5a, 0x3a), 1.6));
+        });
 }
 
 // Cyclist ahead looking back over the left shoulder.
@@ -1804,7 +1755,8 @@ QImage dogDartsScene()
         for (const qreal x : {-0.28, -0.18, 0.2, 0.3})
             line(p, {x, -0.28}, {x - 0.06, 0}, roundPen(fur.darker(130), 0.06));
         outlined(p, roundedRect(QRectF(-0.36, -0.5, 0.72, 0.24), 0.1), fur, fur.darker(150), 0.015);
-        outlined(p, roundedRect(QRectF(-0.56, -0.64, 0.26, 0.2), 0.08), fur, fur.darker(150), 0.015);
+        outlined(p, roundedRect(QRectF(-0.56, -0.64, 0.26, 0.2), 0.08), fur, fur.darker(150),
+                 0.015);
         line(p, {-0.42, -0.62}, {-0.46, -0.72}, roundPen(fur.darker(150), 0.06));
         line(p, {0.36, -0.44}, {0.5, -0.6}, roundPen(fur.darker(130), 0.05));
         p.restore();

@@ -330,6 +330,73 @@ struct View {
     }
 };
 
+inline const QColor kBrakeRed(0xff, 0x28, 0x18);
+
+// Soft lamp glow: brake, reversing and tail lamps that are lit.
+inline void glow(QPainter &p, QPointF at, const QColor &colour, qreal radius = 4.5)
+{
+    QRadialGradient g(at, radius);
+    QColor inner = colour;
+    inner.setAlpha(240);
+    QColor outer = colour;
+    outer.setAlpha(0);
+    g.setColorAt(0, inner);
+    g.setColorAt(0.45, inner);
+    g.setColorAt(1, outer);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(at, radius, radius);
+    p.restore();
+}
+
+// Rider on a bicycle seen from behind at a point of the road ahead, one unit a metre. The left arm
+// out or the head turned back shows what the rider is about to do.
+inline void cyclistFromBehind(QPainter &p, const View &v, qreal across, qreal ahead,
+                              const QColor &shirt, bool leftArmOut, bool lookingBack)
+{
+    const qreal k = v.focal / ahead;
+    p.save();
+    p.translate(v.at(across, ahead));
+    p.scale(k, k);
+    p.fillRect(QRectF(-0.035, -0.66, 0.07, 0.66), kBlack);
+    p.fillRect(QRectF(-0.1, -0.74, 0.2, 0.05), QColor(0x3a, 0x3a, 0x3a));
+    glow(p, {0, -0.8}, kBrakeRed, 0.06);
+    line(p, {-0.1, -0.95}, {-0.13, -0.4}, roundPen(kNavy, 0.12));
+    line(p, {0.1, -0.95}, {0.14, -0.55}, roundPen(kNavy, 0.12));
+    p.fillRect(QRectF(-0.12, -1.0, 0.24, 0.07), kBlack);
+    line(p, {-0.32, -1.12}, {0.32, -1.12}, roundPen(QColor(0x30, 0x30, 0x30), 0.05));
+    if (leftArmOut) {
+        line(p, {-0.17, -1.47}, {-0.82, -1.47}, roundPen(shirt, 0.1));
+        disc(p, {-0.86, -1.47}, 0.06, kSkin);
+    } else {
+        line(p, {-0.16, -1.45}, {-0.3, -1.14}, roundPen(shirt, 0.09));
+    }
+    line(p, {0.16, -1.45}, {0.3, -1.14}, roundPen(shirt, 0.09));
+    outlined(p, roundedRect(QRectF(-0.19, -1.56, 0.38, 0.6), 0.08), shirt, shirt.darker(150), 0.02);
+    if (lookingBack) {
+        // Face turned over the left shoulder, seen in profile: nose, eye and mouth on that side.
+        // Drawn a little large so that the turned face reads at exam size.
+        disc(p, {-0.08, -1.76}, 0.19, kSkin);
+        QPainterPath nose;
+        nose.moveTo(-0.25, -1.82);
+        nose.lineTo(-0.36, -1.72);
+        nose.lineTo(-0.25, -1.69);
+        p.fillPath(nose, kSkin.darker(108));
+        disc(p, {-0.18, -1.83}, 0.03, kBlack);
+        line(p, {-0.25, -1.64}, {-0.16, -1.64}, roundPen(QColor(0xa0, 0x40, 0x30), 0.03));
+        QPainterPath hair;
+        hair.moveTo(-0.2, -1.9);
+        hair.cubicTo(-0.14, -2.02, 0.12, -2.02, 0.12, -1.78);
+        hair.cubicTo(0.12, -1.64, 0.06, -1.6, 0.0, -1.6);
+        hair.cubicTo(0.0, -1.74, -0.08, -1.86, -0.2, -1.9);
+        p.fillPath(hair, QColor(0x30, 0x24, 0x1c));
+    } else {
+        disc(p, {0, -1.7}, 0.12, QColor(0x30, 0x24, 0x1c));
+    }
+    p.restore();
+}
+
 inline QPolygonF groundQuad(const View &v, qreal left, qreal right, qreal near, qreal far)
 {
     return {v.at(left, near), v.at(right, near), v.at(right, far), v.at(left, far)};
