@@ -144,6 +144,9 @@ void TableObject::load()
     }
     if (step != SQLITE_DONE)
         failed("step");
+    // The rows are in memory now: the map goes, so that the bank's pages are not held twice.
+    sqlite3_reset(query.stmt);
+    sqlite3_exec(db, "PRAGMA mmap_size = 0", nullptr, nullptr, nullptr);
     if (key >= 0)
         keepIndexOrder(key);
 }
