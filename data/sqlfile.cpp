@@ -126,8 +126,7 @@ void SqlFile::fail(const QString &what, const QString &detail) const
 {
     if (detail.contains(QLatin1String("database is locked")) ||
         detail.contains(QLatin1String("database is busy")))
-        throw ExamError(
-            QStringLiteral("题库文件“%1”正被其他程序占用（已锁定），请稍后再试。").arg(m_path));
+        throw ExamError(bankBusyMessage(m_path));
     if (detail.contains(QLatin1String("readonly"), Qt::CaseInsensitive) && hotJournalBeside(m_path))
         throw ExamError(QStringLiteral("题库文件“%1”上次写入时被中断，留下了日志文件“%1-journal”；"
                                        "所在文件夹不可写，无法恢复。请把题库放到可写的文件夹中"
@@ -136,4 +135,9 @@ void SqlFile::fail(const QString &what, const QString &detail) const
     throw ExamError(detail.trimmed().isEmpty()
                         ? what + QStringLiteral("。")
                         : QStringLiteral("%1：%2").arg(what, detail.trimmed()));
+}
+
+QString bankBusyMessage(const QString &path)
+{
+    return QStringLiteral("题库文件“%1”正被其他程序占用（已锁定），请稍后再试。").arg(path);
 }

@@ -47,3 +47,6 @@ private:
 
 // How long a connection waits for another one's lock before the bank counts as busy.
 constexpr int kBusyTimeoutMs = 500;
+
+// What the learner reads when the bank at `path` stays locked by another program.
+QString bankBusyMessage(const QString &path);

@@ -90,8 +90,7 @@ void TableObject::load()
     sqlite3 *db = m_file->handle();
     auto failed = [&](const char *step) {
         if (sqlite3_errcode(db) == SQLITE_BUSY || sqlite3_errcode(db) == SQLITE_LOCKED)
-            throw ExamError(QStringLiteral("题库文件“%1”正被其他程序占用（已锁定），请稍后再试。")
-                                .arg(m_file->path()));
+            throw ExamError(bankBusyMessage(m_file->path()));
         throw ExamError(
             QStringLiteral("无法读取数据表“%1”：%2（%3）")
                 .arg(m_tableName, QString::fromUtf8(sqlite3_errmsg(db)), QLatin1String(step)));
