@@ -4,7 +4,6 @@
 
 #include <QButtonGroup>
 #include <QFile>
-#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -165,9 +164,16 @@ void PictureBox::setLayoutPicture(const QString &name)
 
 const QImage &PictureBox::picture() const
 {
-    if (!m_layoutName.isEmpty())
-        m_image = layoutPicture(std::exchange(m_layoutName, QString()));
+    if (m_image.isNull() && !m_layoutName.isEmpty())
+        m_image = layoutPicture(m_layoutName);
     return m_image;
+}
+
+void PictureBox::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!m_layoutName.isEmpty())
+        m_image = QImage();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -451,9 +457,5 @@ void CellGrid::mouseMoveEvent(QMouseEvent *event)
 
 QImage layoutPicture(const QString &name)
 {
-    static QHash<QString, QImage> decoded;
-    auto found = decoded.find(name);
-    if (found == decoded.end())
-        found = decoded.insert(name, loadPicture(QStringLiteral(":/assets/") + name));
-    return *found;
+    return loadPicture(QStringLiteral(":/assets/") + name);
 }

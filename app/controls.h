@@ -77,7 +77,8 @@ public:
     // Loads a file through the picture loader; an error leaves the old picture.
     void loadFromFile(const QString &path);
     void setPicture(const QImage &image);
-    // A picture of the window's layout, decoded when it is first drawn or asked for.
+    // A picture of the window's layout, decoded when it is drawn or asked for and let go
+    // again while its window is hidden.
     void setLayoutPicture(const QString &name);
     const QImage &picture() const;
 
@@ -87,10 +88,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     mutable QImage m_image;
-    mutable QString m_layoutName; // still to be decoded
+    QString m_layoutName; // the layout picture shown, if any
     Fit m_fit;
 };
 
@@ -192,6 +194,6 @@ private:
     bool m_pressMoved = false;
 };
 
-// A picture that belongs to a window's layout, compiled into the program; decoded once and
-// shared by every window that shows it.
+// A picture that belongs to a window's layout, compiled into the program. Each call decodes
+// it anew: a window holds its pictures only while it is on the screen.
 QImage layoutPicture(const QString &name);

@@ -295,7 +295,14 @@ FilterExpression FilterExpression::parse(const QString &text, const ColumnSet &c
     return out;
 }
 
-bool FilterExpression::eval(int index, const Value *row) const
+bool FilterExpression::matches(const Value *row) const
+{
+    return matches(Row{row, 0, [](const void *data, int, int column) {
+                           return ValueView(static_cast<const Value *>(data)[column]);
+                       }});
+}
+
+bool FilterExpression::eval(int index, const Row &row) const
 {
     const Node &n = m_nodes.at(index);
     switch (n.kind) {
@@ -306,7 +313,7 @@ bool FilterExpression::eval(int index, const Value *row) const
     case Node::Compare:
         break;
     }
-    const Value &cell = row[n.column];
+    const ValueView cell = row[n.column];
     if (cell.isNull())
         return false;
     const int c = compareValues(cell, n.literal);

@@ -31,8 +31,18 @@ public:
     // Throws ExamError quoting the text when it cannot be read or names an unknown column.
     static FilterExpression parse(const QString &text, const ColumnSet &columns);
 
+    // A row wherever it is kept: `cell` gives the cell of a column of row `row` of `data`.
+    struct Row {
+        const void *data;
+        int row;
+        ValueView (*cell)(const void *data, int row, int column);
+        ValueView operator[](int column) const { return cell(data, row, column); }
+    };
+
     bool isEmpty() const { return m_root < 0; }
-    bool matches(const Value *row) const { return m_root < 0 || eval(m_root, row); }
+    bool matches(const Row &row) const { return m_root < 0 || eval(m_root, row); }
+    // A row held as consecutive values, one a column.
+    bool matches(const Value *row) const;
 
     enum class Op { Eq, Ne, Lt, Le, Gt, Ge };
     struct Node {
@@ -46,7 +56,7 @@ public:
 
 private:
     friend class FilterParser;
-    bool eval(int node, const Value *row) const;
+    bool eval(int node, const Row &row) const;
 
     QVector<Node> m_nodes;
     int m_root = -1;

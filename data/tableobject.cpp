@@ -58,24 +58,33 @@ namespace {
 
 // A cell as the table object keeps it: integers (and reals that are whole numbers) as
 // integers, everything else as text.
-Value cellValue(sqlite3_stmt *row, int column)
+void appendCell(TableCells &cells, sqlite3_stmt *row, int column)
 {
     switch (sqlite3_column_type(row, column)) {
     case SQLITE_NULL:
-        return Value::null();
+        cells.appendNull();
+        break;
     case SQLITE_INTEGER:
-        return Value::integer(sqlite3_column_int64(row, column));
+        cells.appendInteger(sqlite3_column_int64(row, column));
+        break;
     case SQLITE_FLOAT: {
         const double d = sqlite3_column_double(row, column);
         if (std::abs(d) < 9.2e18 && d == double(qint64(d)))
-            return Value::integer(qint64(d));
-        return Value::text(QString::number(d, 'g', 15));
+            cells.appendInteger(qint64(d));
+        else
+            cells.append(Value::text(QString::number(d, 'g', 15)));
+        break;
     }
-    default:
-        return Value::text(
-            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(row, column)),
-                              sqlite3_column_bytes(row, column)));
+    default: {
+        const char *text = reinterpret_cast<const char *>(sqlite3_column_text(row, column));
+        cells.appendUtf8(QByteArrayView(text, sqlite3_column_bytes(row, column)));
     }
+    }
+}
+
+ValueView cellOfRow(const void *cells, int row, int column)
+{
+    return static_cast<const TableCells *>(cells)->at(row, column);
 }
 
 struct Statement {
@@ -133,13 +142,14 @@ void TableObject::load()
                        .arg(table, key < 0 ? QString() : quoted(names.at(key)) + QLatin1Char(',')));
     m_cells.clear();
     m_rowids.clear();
-    m_cells.reserve(qsizetype(rows) * m_stride);
+    m_cells.setStride(m_stride);
+    m_cells.reserveRows(qsizetype(rows));
     m_rowids.reserve(qsizetype(rows));
     int step;
     while ((step = sqlite3_step(query.stmt)) == SQLITE_ROW) {
         m_rowids.append(sqlite3_column_int64(query.stmt, 0));
         for (int c = 1; c <= m_stride; ++c)
-            m_cells.append(cellValue(query.stmt, c));
+            appendCell(m_cells, query.stmt, c);
     }
     if (step != SQLITE_DONE)
         failed("step");
@@ -157,24 +167,20 @@ void TableObject::keepIndexOrder(int key)
     const int rows = int(m_rowids.size());
     bool ordered = true;
     for (int r = 1; r < rows && ordered; ++r)
-        ordered = compareValues(rowAt(r - 1)[key], rowAt(r)[key]) <= 0;
+        ordered = compareValues(m_cells.at(r - 1, key), m_cells.at(r, key)) <= 0;
     if (ordered)
         return;
     QVector<int> order(rows);
     for (int i = 0; i < rows; ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return compareValues(rowAt(a)[key], rowAt(b)[key]) < 0; });
-    QVector<Value> cells;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return compareValues(m_cells.at(a, key), m_cells.at(b, key)) < 0;
+    });
     QVector<qint64> rowids;
-    cells.reserve(m_cells.size());
     rowids.reserve(m_rowids.size());
-    for (int row : order) {
+    for (int row : order)
         rowids.append(m_rowids.at(row));
-        for (int c = 0; c < m_stride; ++c)
-            cells.append(std::move(rowAt(row)[c]));
-    }
-    m_cells = std::move(cells);
+    m_cells.reorder(order);
     m_rowids = std::move(rowids);
 }
 
@@ -211,15 +217,13 @@ void TableObject::rebuildView(int keepRow)
     const int rows = int(m_rowids.size());
     m_view.reserve(rows);
     for (int row = 0; row < rows; ++row) {
-        if (m_filter.matches(rowAt(row)))
+        if (m_filter.matches(FilterExpression::Row{&m_cells, row, cellOfRow}))
             m_view.append(row);
     }
     if (!m_order.isEmpty()) {
         std::stable_sort(m_view.begin(), m_view.end(), [this](int a, int b) {
-            const Value *ra = rowAt(a);
-            const Value *rb = rowAt(b);
             for (const SortKey &key : m_order) {
-                const int c = compareValues(ra[key.column], rb[key.column]);
+                const int c = compareValues(m_cells.at(a, key.column), m_cells.at(b, key.column));
                 if (c != 0)
                     return key.descending ? c > 0 : c < 0;
             }
@@ -328,9 +332,10 @@ bool TableObject::locate(const QString &column, const QVariant &value)
     requireOpen();
     browseMode();
     const int c = columnIndex(column);
-    const Value wanted = Value::fromVariant(value);
+    const Value wantedValue = Value::fromVariant(value);
+    const ValueView wanted(wantedValue);
     for (int i = 0; i < m_view.size(); ++i) {
-        const Value &cell = rowAt(m_view.at(i))[c];
+        const ValueView cell = m_cells.at(m_view.at(i), c);
         if (!cell.isNull() && compareValues(cell, wanted) == 0) {
             m_pos = i;
             m_eof = m_bof = false;
@@ -348,20 +353,21 @@ int TableObject::columnIndex(const QString &column) const
     return c;
 }
 
-const Value *TableObject::currentRow() const
+int TableObject::currentRow() const
 {
     requireOpen();
-    if (m_state != State::Browse)
-        return m_buffer.constData();
     if (m_view.isEmpty())
         throw ExamError(QStringLiteral("数据表“%1”没有当前记录。").arg(m_tableName));
-    return rowAt(m_view.at(m_pos));
+    return m_view.at(m_pos);
 }
 
 Value TableObject::value(const QString &column) const
 {
     const int c = columnIndex(column);
-    return currentRow()[c];
+    requireOpen();
+    if (m_state != State::Browse)
+        return m_buffer.at(c);
+    return m_cells.value(currentRow(), c);
 }
 
 bool TableObject::isNull(const QString &column) const
@@ -401,8 +407,10 @@ void TableObject::edit()
     requireOpen();
     if (m_state != State::Browse)
         return;
-    const Value *row = currentRow();
-    m_buffer = QVector<Value>(row, row + m_stride);
+    const int row = currentRow();
+    m_buffer.resize(m_stride);
+    for (int c = 0; c < m_stride; ++c)
+        m_buffer[c] = m_cells.value(row, c);
     m_changed = QVector<bool>(m_stride, false);
     m_state = State::Edit;
 }
@@ -460,7 +468,7 @@ void TableObject::insertRow()
     const qint64 rowid = q.lastInsertId().toLongLong();
     const int row = int(m_rowids.size());
     m_rowids.append(rowid);
-    m_cells.resize(m_cells.size() + m_stride);
+    m_cells.appendRow();
     reloadRow(row, rowid);
     rebuildView(row);
 }
@@ -489,7 +497,9 @@ void TableObject::updateRow()
         writeFailed(q.lastError().text());
     if (q.numRowsAffected() < 1)
         writeFailed(QStringLiteral("该记录已不在数据库中"));
-    std::copy(m_buffer.cbegin(), m_buffer.cend(), rowAt(row));
+    for (int c = 0; c < m_stride; ++c)
+        if (m_changed.at(c))
+            m_cells.set(row, c, m_buffer.at(c));
     rebuildView(row);
 }
 
@@ -502,7 +512,7 @@ void TableObject::reloadRow(int row, qint64 rowid)
     if (!q.exec() || !q.next())
         writeFailed(q.lastError().text());
     for (int c = 0; c < m_stride; ++c)
-        rowAt(row)[c] = Value::fromVariant(q.value(c));
+        m_cells.set(row, c, Value::fromVariant(q.value(c)));
 }
 
 void TableObject::deleteRecord()
@@ -518,7 +528,7 @@ void TableObject::deleteRecord()
     if (!q.exec())
         writeFailed(q.lastError().text());
     m_rowids.remove(row);
-    m_cells.remove(qsizetype(row) * m_stride, m_stride);
+    m_cells.removeRow(row);
     const int pos = m_pos;
     rebuildView(-1);
     m_pos = std::min(pos, std::max(0, int(m_view.size()) - 1));

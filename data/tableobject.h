@@ -1,6 +1,7 @@
 #pragma once
 
 #include "expression.h"
+#include "tablecells.h"
 #include "value.h"
 
 #include <QString>
@@ -94,9 +95,8 @@ private:
     void keepIndexOrder(int key);
     void rebuildView(int keepRow);
     int columnIndex(const QString &column) const;
-    const Value *currentRow() const;
-    Value *rowAt(int row) { return m_cells.data() + qsizetype(row) * m_stride; }
-    const Value *rowAt(int row) const { return m_cells.data() + qsizetype(row) * m_stride; }
+    // The loaded row the cursor is on.
+    int currentRow() const;
     void browseMode();
     void insertRow();
     void updateRow();
@@ -111,7 +111,7 @@ private:
 
     ColumnSet m_columns;
     int m_stride = 0;
-    QVector<Value> m_cells;   // rows of m_stride cells, in base order
+    TableCells m_cells;       // rows of m_stride cells, in base order
     QVector<qint64> m_rowids; // database row of each loaded row
 
     QString m_filterText;

@@ -37,11 +37,16 @@ QVariant Value::toVariant() const
 
 bool Value::toInteger(qint64 *out) const
 {
-    if (kind == Int) {
+    return ValueView(*this).toInteger(out);
+}
+
+bool ValueView::toInteger(qint64 *out) const
+{
+    if (kind == Value::Int) {
         *out = i;
         return true;
     }
-    if (kind == Text) {
+    if (kind == Value::Text) {
         bool ok = false;
         const qint64 v = s.trimmed().toLongLong(&ok);
         if (ok)
@@ -64,7 +69,7 @@ QString Value::toText() const
     return QString();
 }
 
-int compareValues(const Value &a, const Value &b)
+int compareMixedValues(const ValueView &a, const ValueView &b)
 {
     if (a.kind != b.kind) {
         qint64 ai = 0, bi = 0;

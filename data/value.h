@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 // One cell of a loaded table: a database null, an integer or a text.
@@ -23,5 +24,26 @@ struct Value {
     QString toText() const;
 };
 
+// A cell looked at where it is kept, without copying its text: valid while the cell is.
+struct ValueView {
+    Value::Kind kind = Value::Null;
+    qint64 i = 0;
+    QStringView s;
+
+    ValueView() = default;
+    ValueView(Value::Kind k, qint64 integer, QStringView text) : kind(k), i(integer), s(text) {}
+    ValueView(const Value &v) : kind(v.kind), i(v.i), s(v.s) {}
+
+    bool isNull() const { return kind == Value::Null; }
+    bool toInteger(qint64 *out) const;
+    Value toValue() const { return {kind, i, kind == Value::Text ? s.toString() : QString()}; }
+};
+
 // Ordering used by sorts and comparisons: null < integers < texts; texts ignore case.
-int compareValues(const Value &a, const Value &b);
+int compareMixedValues(const ValueView &a, const ValueView &b);
+inline int compareValues(const ValueView &a, const ValueView &b)
+{
+    if (a.kind == Value::Int && b.kind == Value::Int)
+        return a.i < b.i ? -1 : (a.i > b.i ? 1 : 0);
+    return compareMixedValues(a, b);
+}

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontInfo>
+#include <QRawFont>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -242,6 +243,11 @@ private slots:
             QSKIP("the Song face was not cut (python3-fonttools missing)");
         addProgramFonts();
         QCOMPARE(QFontInfo(designFont(kSongTi, 16, true)).family(), QStringLiteral("ExamSong"));
+        // The digits and letters of a Song line are in the face too: a line needs no second
+        // face (and none of its memory) for "第100题" or "A、".
+        const QRawFont face(QStringLiteral(EXAM_PROGRAM_FOLDER "/fonts/exam-song.ttf"), 16);
+        for (const QChar c : QStringLiteral("第100题 ABCD：√×（）A、xyz"))
+            QVERIFY2(face.supportsCharacter(c), qPrintable(QString(c)));
         TextLabel label(nullptr, {0, 0, 200, 48}, QStringLiteral("驾驶\r驾驶\r驾驶"),
                         designFont(kSongTi, 16, true));
         const QList<bool> rows = inkRows(label.grab().toImage());

@@ -241,6 +241,71 @@ private slots:
         QVERIFY(!message.isEmpty());
     }
 
+    // Texts are kept side by side in blocks: every text reads back whole across block
+    // boundaries, a text longer than a block included, and a change of one cell leaves the
+    // others as they were, through a reordering and a removal too.
+    void textsReadBackWholeWhateverTheirPlace()
+    {
+        TableCells cells;
+        cells.setStride(2);
+        QStringList texts;
+        for (int r = 0; r < 3000; ++r) {
+            texts.append(QStringLiteral("第%1题：机动车在道路上").arg(r).repeated(1 + r % 7));
+            if (r == 1500)
+                texts.last() = QString(70000, QChar(u'驾'));
+            cells.appendInteger(r);
+            cells.appendUtf8(texts.last().toUtf8());
+        }
+        cells.set(10, 1, Value::text(QStringLiteral("改过的")));
+        texts[10] = QStringLiteral("改过的");
+        cells.set(11, 1, Value::null());
+        cells.removeRow(0);
+        texts.removeFirst();
+        QVector<int> order;
+        for (int r = cells.rows() - 1; r >= 0; --r)
+            order.append(r);
+        cells.reorder(order);
+        QCOMPARE(cells.rows(), 2999);
+        for (int k = 0; k < cells.rows(); ++k) {
+            const int r = 2998 - k;
+            QCOMPARE(cells.at(k, 0).i, qint64(r + 1));
+            if (r == 10)
+                QVERIFY(cells.at(k, 1).isNull());
+            else
+                QCOMPARE(cells.at(k, 1).s.toString(), texts.at(r));
+        }
+    }
+
+    // A text that is not valid UTF-8 reads as replacement characters and does not run into
+    // the text after it.
+    void brokenUtf8StaysInItsCell()
+    {
+        TableCells cells;
+        cells.setStride(1);
+        cells.appendUtf8(QByteArray("ab\xe9\xa9"));
+        cells.appendUtf8(QByteArray("\xe9\xa9\xbe"));
+        QCOMPARE(cells.at(0, 0).s.left(2).toString(), QStringLiteral("ab"));
+        QVERIFY(cells.at(0, 0).s.contains(QChar::ReplacementCharacter));
+        QCOMPARE(cells.at(1, 0).s.toString(), QStringLiteral("驾"));
+    }
+
+    void editedTextsReachTheFileAndTheView()
+    {
+        auto subject = open(QStringLiteral("subject"), QStringLiteral("subId"));
+        const QString before = subject->asText(QStringLiteral("subtitle"));
+        subject->setRecNo(2);
+        subject->edit();
+        subject->setValue(QStringLiteral("subtitle"), QStringLiteral("改写后的题目"));
+        QCOMPARE(subject->asText(QStringLiteral("subtitle")), QStringLiteral("改写后的题目"));
+        subject->post();
+        QCOMPARE(subject->asText(QStringLiteral("subtitle")), QStringLiteral("改写后的题目"));
+        subject->first();
+        QCOMPARE(subject->asText(QStringLiteral("subtitle")), before);
+        auto again = open(QStringLiteral("subject"), QStringLiteral("subId"));
+        again->setRecNo(2);
+        QCOMPARE(again->asText(QStringLiteral("subtitle")), QStringLiteral("改写后的题目"));
+    }
+
     void badFilterAndOrderTextAreQuoted()
     {
         auto subject = open(QStringLiteral("subject"));

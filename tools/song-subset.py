@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """The program's Song face: the Ming face of the system cut down to the characters the program
-shows (its windows, its pages, its question bank) and the 3,755 most common ones (GB 2312
-level 1), under a family name of its own.
+shows (its windows, its pages, its question bank) and printable ASCII, under a family name of
+its own.
 
-A face of a few thousand characters keeps the font data the program touches, and so its
-memory, small; characters outside it are drawn by the full face the system has.
+A face of two thousand characters keeps the font data the program touches, and so its memory,
+small. Characters outside it (from a school's own questions, say) are drawn by the full face
+the system has, which is the same cut, so they look no different. The ASCII range is in the
+face so that the digits and letters of a Song line need no second face.
 
     song-subset.py SOURCE_FONT OUTPUT SOURCE_TREE
 """
@@ -19,17 +21,6 @@ FAMILY = "ExamSong"
 
 TEXT_SOURCES = ["bank/sort.txt", "bank/questions/*.txt", "html/*.html", "app/*.cpp",
                 "forms/*.cpp", "data/*.cpp", "tools/exam-bank.cpp"]
-
-
-def gb2312_level1():
-    chars = set()
-    for high in range(0xB0, 0xD8):
-        for low in range(0xA1, 0xFF):
-            try:
-                chars.add(bytes([high, low]).decode("gb2312"))
-            except UnicodeDecodeError:
-                pass
-    return chars
 
 
 def program_characters(tree):
@@ -58,7 +49,7 @@ def main():
         sys.stderr.write(__doc__)
         return 2
     source, output, tree = sys.argv[1:]
-    text = "".join(sorted(program_characters(tree) | gb2312_level1()))
+    text = "".join(sorted(program_characters(tree) | set(map(chr, range(0x20, 0x7F)))))
     options = subset.Options()
     options.font_number = 0  # the simplified-Chinese face of the collection
     options.drop_tables += ["BDF", "FFTM", "EBDT", "EBLC", "EBSC"]
